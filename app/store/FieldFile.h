@@ -1,0 +1,80 @@
+#pragma once
+
+#include "FieldValue.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// Reader and writer of the field-file encoding shared by every record file:
+// quoted texts separated by commas, one record per line, CR LF line ends,
+// Windows-1252 bytes. A file is opened, used and closed within one operation.
+//
+// Reading loads the whole file at once and splits items with a loop over its
+// bytes; writing collects records in memory and writes them at flush()/close().
+class FieldFile {
+public:
+    // One item as it stands in the file, before decoding: a view into the
+    // loaded bytes, valid until the file is closed.
+    struct RawItem {
+        const char* data = nullptr;
+        qsizetype size = 0;
+        bool quoted = false;
+        bool absent() const { return !quoted && size == 0; }
+        QByteArrayView bytes() const { return QByteArrayView(data, size); }
+    };
+
+    enum class Status { Ok, NotFound, CannotOpen, ReadFailed, EndOfFile, WriteFailed, NotOpen };
+
+    FieldFile() = default;
+    ~FieldFile();
+    FieldFile(const FieldFile&) = delete;
+    FieldFile& operator=(const FieldFile&) = delete;
+
+    bool openForReading(const QString& name);
+    bool openForAppend(const QString& name);   // a missing file is created empty
+    bool openForWriting(const QString& name);  // created, or emptied when present
+
+    // True when no byte is left to read.
+    bool atEnd() const { return pos_ >= data_.size(); }
+
+    // Reads the next n items. Returns false with Status::EndOfFile when the file
+    // ends before the n-th item has begun; `out` then holds nothing useful.
+    bool readItems(int n, FieldValues& out);
+    bool readRawItems(int n, RawItem* out);
+
+    // Reads the text up to the next line end, without the line end; commas and
+    // double quotes are part of the text.
+    bool readLine(QString& line);
+    bool readRawLine(QByteArrayView& line);
+
+    bool writeRecord(const FieldValues& values);
+    // Writes items exactly as they were read (bytes unchanged, absent stays absent).
+    bool writeRawRecord(const RawItem* items, int n);
+
+    bool flush();
+    // Closes the file; for a written file, false when any byte could not be written.
+    bool close();
+
+    static bool deleteFile(const QString& name);
+    static QByteArray encodeRecord(const FieldValues& values);
+    static FieldValue decodeItem(const RawItem& item);
+
+    Status status() const { return status_; }
+    QString fileName() const { return name_; }
+    bool isOpen() const { return mode_ != Mode::Closed; }
+
+private:
+    enum class Mode { Closed, Reading, Writing };
+    bool openWrite(const QString& name, QIODevice::OpenMode mode);
+    bool readOne(RawItem& item);
+    void appendWriteBuffer(const QByteArray& bytes);
+
+    Mode mode_ = Mode::Closed;
+    QString name_;
+    QByteArray data_;
+    qsizetype pos_ = 0;
+    QFile file_;
+    QByteArray pending_;
+    Status status_ = Status::Ok;
+};
