@@ -1,2 +1,359 @@
 #include "Lexikon.h"
-Lexikon::Lexikon(const QStringList&, QWidget* parent) : QWidget(parent) { setObjectName("lexikon"); }
+
+#include "FieldFile.h"
+#include "LexiconFiles.h"
+#include "Look.h"
+#include "Messages.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using look::place;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Ahnora");
+const QString kStartCaption = kTitle + QStringLiteral("  Version 9.6");
+
+QString dictionaryCaption(const QString& name) {
+    return kTitle + QStringLiteral("  Version 9") + QString(12, u' ') + name;
+}
+
+template <class W>
+W* make(QWidget* parent, const char* name) {
+    auto* w = new W(parent);
+    w->setObjectName(QLatin1String(name));
+    return w;
+}
+
+QLabel* captionBox(QWidget* parent, const char* name, const QString& text) {
+    auto* l = make<QLabel>(parent, name);
+    l->setText(text);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    look::setBackground(l, look::lightBlue());
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = make<QPushButton>(parent, name);
+    b->setText(caption);
+    return b;
+}
+
+QRadioButton* option(QWidget* parent, const char* name, const QString& caption) {
+    auto* o = make<QRadioButton>(parent, name);
+    o->setText(caption);
+    look::setBackground(o, look::lightBlue());
+    return o;
+}
+
+QPlainTextEdit* multiLine(QWidget* parent, const char* name, bool scrollBar) {
+    auto* t = make<QPlainTextEdit>(parent, name);
+    t->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setTabChangesFocus(true);
+    return t;
+}
+
+}  // namespace
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+Lexikon::Lexikon(const QStringList& arguments, QWidget* parent) : QWidget(parent) {
+    Q_UNUSED(arguments);
+    setObjectName(QStringLiteral("lexikon"));
+    setWindowTitle(kStartCaption);
+    setFont(look::sansSerif(8));
+    look::setBackground(this, look::lightBlue());
+    QPixmap icon(QStringLiteral(":/images/icon.png"));
+    if (!icon.isNull()) setWindowIcon(icon);
+    buildControls();
+    connectHandlers();
+    look::setClientSize(this, 9735, 8310);
+    startUp();
+}
+
+Lexikon::~Lexikon() = default;
+
+void Lexikon::buildControls() {
+    Text1 = captionBox(this, "Text1", QStringLiteral("Suchbegriff (auch teilweise)"));
+    place(Text1, 120, 120, 3255, 285);
+    Text3 = make<QLineEdit>(this, "Text3");
+    Text3->setFont(look::sansSerif(9.75, true));
+    place(Text3, 120, 360, 3255, 375);
+    Option1 = option(this, "Option1", QStringLiteral("beginnt"));
+    place(Option1, 3480, 120, 975, 255);
+    Option2 = option(this, "Option2", QStringLiteral("enthält"));
+    place(Option2, 3480, 480, 975, 255);
+    Command7 = button(this, "Command7", QStringLiteral("&Hilfe und Erklärungen"));
+    place(Command7, 4680, 120, 2595, 645);
+    Command5 = button(this, "Command5", QStringLiteral("Eingabe &Löschen"));
+    place(Command5, 4680, 840, 2595, 520);
+    Picture1 = make<PictureBox>(this, "Picture1");
+    Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/images/logo.gif")));
+    Picture1->setCursor(Qt::PointingHandCursor);
+    place(Picture1, 7380, 120, 2235, 1250);
+    Suchen = button(this, "Suchen", QStringLiteral("&Suchen"));
+    place(Suchen, 120, 840, 2350, 520);
+    Command9 = button(this, "Command9", QStringLiteral("2. Spalte Suche"));
+    place(Command9, 2520, 840, 855, 520);
+    Command2 = button(this, "Command2", QStringLiteral("Ergänzen"));
+    place(Command2, 3480, 840, 1095, 520);
+    Text5 = captionBox(this, "Text5", QStringLiteral("Suchergebnisse"));
+    place(Text5, 120, 1440, 9495, 285);
+    List1 = make<QListWidget>(this, "List1");
+    List1->setFont(look::fixedPitch(9));
+    List1->setUniformItemSizes(true);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    place(List1, 120, 1680, 9495, 1185);
+    Text8 = captionBox(this, "Text8", QStringLiteral("Weiter Informationen"));
+    place(Text8, 120, 3000, 5175, 315);
+    Text9 = multiLine(this, "Text9", true);
+    place(Text9, 120, 3240, 5175, 1575);
+
+    Frame1 = make<QGroupBox>(this, "Frame1");
+    Frame1->setTitle(QStringLiteral("Lexika"));
+    look::setBackground(Frame1, look::lightBlue());
+    place(Frame1, 5400, 3000, 2655, 1335);
+    Option3 = option(Frame1, "Option3", QStringLiteral("Alle Lexika"));
+    place(Option3, 120, 240, 1215, 255);
+    Option4 = option(Frame1, "Option4", QStringLiteral("Sprachen"));
+    place(Option4, 120, 480, 1215, 255);
+    Option5 = option(Frame1, "Option5", QStringLiteral("Personen"));
+    place(Option5, 120, 720, 1335, 255);
+    Option6 = option(Frame1, "Option6", QStringLiteral("Krankheiten"));
+    place(Option6, 120, 960, 1335, 255);
+    Option7 = option(Frame1, "Option7", QStringLiteral("Datum"));
+    place(Option7, 1440, 480, 975, 255);
+    Option8 = option(Frame1, "Option8", QStringLiteral("Namen"));
+    place(Option8, 1440, 720, 1095, 255);
+    Option9 = option(Frame1, "Option9", QStringLiteral("Allgemein"));
+    place(Option9, 1440, 960, 1095, 255);
+
+    ende = button(this, "ende", QStringLiteral("Programm b&eenden"));
+    place(ende, 8160, 3000, 1455, 1335);
+    Command14 = button(this, "Command14", QStringLiteral("Mehr Informationen anzeigen"));
+    place(Command14, 150, 4440, 3015, 375);
+    Text4 = multiLine(this, "Text4", true);
+    place(Text4, 5400, 4440, 4215, 855);
+    Text2 = make<QLineEdit>(this, "Text2");
+    place(Text2, 120, 4920, 5175, 375);
+    Text6 = captionBox(this, "Text6", QStringLiteral("Erklärung eingeben"));
+    place(Text6, 120, 5520, 5175, 285);
+    Text7 = multiLine(this, "Text7", false);
+    place(Text7, 120, 5760, 5175, 1125);
+
+    Frame2 = make<QGroupBox>(this, "Frame2");
+    Frame2->setTitle(QStringLiteral("Sprachen"));
+    look::setBackground(Frame2, look::lightBlue());
+    place(Frame2, 5400, 5520, 2655, 1815);
+    Option10 = option(Frame2, "Option10", QStringLiteral("Tschechisch"));
+    place(Option10, 120, 360, 1335, 255);
+    Option11 = option(Frame2, "Option11", QStringLiteral("Polnisch"));
+    place(Option11, 120, 600, 1335, 255);
+    Option12 = option(Frame2, "Option12", QStringLiteral("Ungarisch"));
+    place(Option12, 120, 840, 1215, 255);
+    Option15 = option(Frame2, "Option15", QStringLiteral("Serbokroat"));
+    place(Option15, 120, 1080, 1095, 255);
+    Option14 = option(Frame2, "Option14", QStringLiteral("Rumänisch"));
+    place(Option14, 120, 1320, 1095, 255);
+    Option13 = option(Frame2, "Option13", QStringLiteral("Italienisch"));
+    place(Option13, 1440, 360, 1095, 255);
+    Option16 = option(Frame2, "Option16", QStringLiteral("Latein"));
+    place(Option16, 1440, 600, 1095, 255);
+    Option18 = option(Frame2, "Option18", QStringLiteral("Spanisch"));
+    place(Option18, 1440, 840, 1095, 255);
+    Option17 = option(Frame2, "Option17", QStringLiteral("andere"));
+    place(Option17, 1440, 1080, 1095, 255);
+
+    Command1 = button(this, "Command1", QStringLiteral("Hinzufügen"));
+    place(Command1, 8160, 5520, 1455, 1815);
+    Text10 = captionBox(this, "Text10", QStringLiteral("Quellenangabe "));
+    place(Text10, 120, 6960, 1455, 300);
+    Text11 = make<QLineEdit>(this, "Text11");
+    place(Text11, 1560, 6960, 3735, 300);
+
+    Command12 = button(this, "Command12", QStringLiteral("sortieren"));
+    place(Command12, 120, 7560, 1095, 375);
+    Command3 = button(this, "Command3", QStringLiteral("durchzählen"));
+    place(Command3, 1320, 7560, 1095, 375);
+    Command10 = button(this, "Command10", QStringLiteral("cvs->line"));
+    place(Command10, 2520, 7560, 1095, 375);
+    Command6 = button(this, "Command6", QStringLiteral("2zeil->3spalt"));
+    place(Command6, 3720, 7560, 1095, 375);
+    Command8 = button(this, "Command8", QStringLiteral("3sp->6sp"));
+    place(Command8, 4920, 7560, 1095, 375);
+    Command11 = button(this, "Command11", QStringLiteral("4sp-> vo-dat"));
+    place(Command11, 6120, 7560, 1095, 375);
+    Command4 = button(this, "Command4", QStringLiteral("Command4"));
+    place(Command4, 7320, 7560, 1095, 375);
+    Command13 = button(this, "Command13", QStringLiteral("2fi.lex-imp"));
+    place(Command13, 8520, 7560, 1095, 375);
+
+    // The search box comes first in the tab order, so it has the focus at start.
+    setTabOrder(Text3, Option1);
+    setTabOrder(Option1, Command7);
+    Text3->setFocus();
+}
+
+void Lexikon::connectHandlers() {
+    const QList<QRadioButton*> dictionaries{Option4, Option5, Option6, Option7, Option8, Option9};
+    for (int i = 0; i < dictionaries.size(); ++i) {
+        // A selection runs the handler only when the option was not selected
+        // before, whether the user or the program selected it.
+        connect(dictionaries[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) dictionaryChosen(4 + i);
+        });
+    }
+    const QList<QRadioButton*> languages{Option10, Option11, Option12, Option13, Option14,
+                                         Option15, Option16, Option17, Option18};
+    for (int i = 0; i < languages.size(); ++i) {
+        connect(languages[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) languageChosen(10 + i);
+        });
+    }
+    connect(Command7, &QPushButton::clicked, this, &Lexikon::help);
+    connect(Command5, &QPushButton::clicked, this, &Lexikon::clearSearchBox);
+    connect(Picture1, &PictureBox::clicked, this, &Lexikon::about);
+    connect(ende, &QPushButton::clicked, this, &Lexikon::exitProgram);
+    connect(Suchen, &QPushButton::clicked, this, &Lexikon::termSearch);
+    connect(Text3, &QLineEdit::returnPressed, this, &Lexikon::termSearch);
+    connect(Text3, &QLineEdit::textChanged, this, &Lexikon::searchBoxChanged);
+    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!fillingList_) resultLineSelected(row);
+    });
+}
+
+void Lexikon::startUp() {
+    vars.exportLine = QString();
+    Option1->setChecked(true);
+    Option3->setChecked(true);
+    setSearchButtonWidth();
+    vars.addModeFlag = QStringLiteral("no");
+    Text2->setText(QString());
+    Text4->setPlainText(QString());
+    Text11->setText(QString());
+    Text2->setVisible(true);
+    Text4->setVisible(true);
+    look::setOuterHeight(this, 5955);
+    for (QWidget* w : {static_cast<QWidget*>(Text6), static_cast<QWidget*>(Text7),
+                       static_cast<QWidget*>(Frame2), static_cast<QWidget*>(Command1),
+                       static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command6),
+                       static_cast<QWidget*>(Command11), static_cast<QWidget*>(Command12),
+                       static_cast<QWidget*>(Command13), static_cast<QWidget*>(Command14)})
+        w->setVisible(false);
+    Command4->setVisible(true);
+    Command8->setVisible(true);
+    Command10->setVisible(true);
+    Text3->setFocus();
+}
+
+void Lexikon::setSearchButtonWidth() { Suchen->resize(look::twips(2350), Suchen->height()); }
+
+void Lexikon::dictionaryChosen(int option) {
+    struct Choice {
+        const char* name;
+        const char* file;
+        const char* code;  // nullptr: the code stays as it is
+    };
+    static const Choice choices[] = {
+        {"Sprachenlexikon", "2sp.lex", nullptr},        {"Personenlexikon", "2pe.lex", "Pe"},
+        {"Krankheitenlexikon", "2kr.lex", "Kr"},        {"Datumslexikon", "2da.lex", "Da"},
+        {"Vornamenlexikon", "2vo.lex", "Vo"},           {"Sprachenlexikon-Allgemein", "2sp.lex", "Al"},
+    };
+    const Choice& c = choices[option - 4];
+    Text3->setFocus();
+    Frame2->setVisible(option == 4);
+    setWindowTitle(dictionaryCaption(QString::fromUtf8(c.name)));
+    vars.targetLexiconFile = QString::fromLatin1(c.file);
+    if (c.code) {
+        vars.recCategory = QString::fromLatin1(c.code);
+        vars.newEntryCategory = QString::fromLatin1(c.code);
+    }
+}
+
+void Lexikon::languageChosen(int option) {
+    static const char* codes[] = {"Ts", "Po", "Un", "It", "Ru", "Se", "La", "", "Sn"};
+    const QString code = QString::fromLatin1(codes[option - 10]);
+    vars.recCategory = code;
+    vars.newEntryCategory = code;
+    vars.targetLexiconFile = QStringLiteral("2sp.lex");
+}
+
+QString Lexikon::searchHelp() {
+    return QStringLiteral(
+        "Vor der ersten Sucheingabe kann eine Lexikondatenbank gewählt, wenn nicht, findet die Suche "
+        "in allen Lexika statt. Danach blinkt der Cursor automatisch im Eingabefeld. Geben Sie nun das "
+        "Suchwort oder Teile davon ein. Wählen Sie nun, ob ihre Eingabe der Anfang des gesuchten "
+        "Begriffes, oder ob ihre Eingabe ein Teil innerhalb des gesuchten Begriffes ist. Diese Wahl "
+        "treffen Sie durch Anklicken von >beginnt<, oder >enthält< rechts neben dem Eingabefeld. Die "
+        "Groß und Kleinschreibung ihrer Eingabe bleibt unberücksichtigt. Geben Sie alles in "
+        "Kleinbuchstaben ein.");
+}
+
+QString Lexikon::addHelp() {
+    return QStringLiteral("1) Geben Sie im Feld >Suchbegriff< das komplette Wort ein.") + QString(26, u' ') +
+           QStringLiteral("2) Geben Sie im Feld >Erklärung die Bedeutung bzw. die Übersetzung ein.") +
+           QString(4, u' ') +
+           QStringLiteral("3) Wählen Sie im Bereich >Lexika< das entsprechende Lexikon aus. Beim "
+                          "Sprachenlexikon können Sie im Bereich >Sprachen< auch noch die entsprechende "
+                          "Sprache auswählen.") +
+           QString(62, u' ') +
+           QStringLiteral("4) Klicken Sie >Hinzufügen< an und Ihre Lexikondaten werden um den neuen "
+                          "Suchbegriff ergänzt. Sie können das gleich erproben, indem Sie auf >Suchen< "
+                          "klicken");
+}
+
+void Lexikon::help() {
+    if (vars.addModeFlag == QLatin1String("no")) Text9->setPlainText(searchHelp());
+    if (vars.addModeFlag == QLatin1String("ja")) Text9->setPlainText(addHelp());
+    Text3->setFocus();
+}
+
+void Lexikon::clearSearchBox() {
+    Text3->setText(QString());
+    Text3->setFocus();
+    setSearchButtonWidth();
+}
+
+QString Lexikon::aboutTitle() { return QStringLiteral("    I N F O R M A T I O N  "); }
+
+QString Lexikon::aboutText() {
+    const QStringList lines{
+        QStringLiteral("Dieses Programm wurde von Maren Holt, der derzeitigen Leiterin der "
+                       "Familienforschungsstelle Lindenau, geschrieben."),
+        QStringLiteral("Es dient als Hilfsmittel für die Genealogie und die Ahnenforschung. Die Richtigkeit"),
+        QStringLiteral("der Angaben kann nicht garantiert werden. Derzeit sind über 18 000 Begriffe enthalten."),
+        QString(),
+        QStringLiteral("Es sind auch fremdsprachliche Genealogiebegriffe in Tschechisch, Polnisch, Ungarisch, Rumänisch,"),
+        QStringLiteral("Italienisch mit je etwa 1000 Begriffen ist im Lexikon inkludiert."),
+        QStringLiteral("Ein Schriftenspiegel mit alten Schriften ab dem 13. Jhdt steht zur Verfügung. Geben Sie >Schrift< ein."),
+        QStringLiteral("Eine Berechnung der variablen Kirchenfeiertage, wie z.B.: Ostern ist auch enthalten und wird"),
+        QStringLiteral("durch die Eingabe des gewünschten Feiertages im Suchfenster aufgerufen."),
+        QString(),
+        QStringLiteral("Rückmeldungen, Korrekturen und Verbesserungvorschläge bitte an:"),
+        QString(15, u' ') + QStringLiteral("www.familienforschung-lindenau.example") + QString(3, u' ') +
+            QStringLiteral("oder") + QString(3, u' ') + QStringLiteral("post@familienforschung-lindenau.example"),
+    };
+    return lines.join(u'\n');
+}
+
+void Lexikon::about() { messages::show(this, aboutTitle(), aboutText()); }
+
+void Lexikon::exitProgram() {
+    FieldFile::deleteFile(lexicon::kResultFile);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this) w->close();
+    close();
+}

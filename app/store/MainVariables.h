@@ -40,8 +40,8 @@ struct MainVariables {
     QString importTargetFile;
 
     void setRecord(const FieldValues& v) {
-        FieldValue* slots[] = {&recMoreKey, &recTerm, &recExplanation, &recCategory,
+        FieldValue* buffer[] = {&recMoreKey, &recTerm, &recExplanation, &recCategory,
                                &recFurtherInfo, &recSource, &recSourceCopy};
-        for (qsizetype i = 0; i < 7; ++i) *slots[i] = i < v.size() ? v[i] : FieldValue();
+        for (qsizetype i = 0; i < 7; ++i) *buffer[i] = i < v.size() ? v[i] : FieldValue();
     }
 };

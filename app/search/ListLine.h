@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The fixed-width line of the result list and the column headings above it.
+namespace listline {
+
+// Columns 1-30 term, 31-61 explanation, 62-69 indicator, 70-82 category
+// label, 83-86 the first four characters of the source.
+QString build(const QString& term, const QString& explanation, const QString& indicator,
+              const QString& categoryCode, const QString& source);
+
+// The term and explanation as the list shows them: cut and padded to their columns.
+QString termColumn(const QString& term);
+QString explanationColumn(const QString& explanation);
+
+QString headings();
+
+}  // namespace listline

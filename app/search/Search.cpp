@@ -1,0 +1,200 @@
+#include "Search.h"
+
+#include "Cp1252.h"
+#include "FieldFile.h"
+#include "LexiconFiles.h"
+#include "ListLine.h"
+
+#include <cstring>
+#include <vector>
+
+namespace search {
+
+namespace {
+
+using Raw = FieldFile::RawItem;
+
+constexpr int kLimit = 26;       // longer terms or explanations get "ja"
+constexpr int kLatinLimit = 29;  // the same for 2la.lex
+
+QString reasonFor(FieldFile::Status s) {
+    switch (s) {
+    case FieldFile::Status::NotFound: return QStringLiteral("Datei nicht gefunden");
+    case FieldFile::Status::CannotOpen: return QStringLiteral("Datei kann nicht geöffnet werden");
+    case FieldFile::Status::ReadFailed: return QStringLiteral("Lesefehler");
+    case FieldFile::Status::EndOfFile:
+        return QStringLiteral("Datei endet mitten in einem Eintrag (unvollständiger letzter Eintrag "
+                              "oder Leerzeile am Ende)");
+    case FieldFile::Status::WriteFailed: return QStringLiteral("Schreibfehler");
+    default: return QStringLiteral("unbekannter Fehler");
+    }
+}
+
+bool isNone(const Raw& further) {
+    return further.size == 0 || (further.size == 1 && further.data[0] == '-');
+}
+
+const char* indicatorFor(const QString& file, const Raw* r, bool moreFile) {
+    const int limit = file == QLatin1String("2la.lex") ? kLatinLimit : kLimit;
+    const char* ind = isNone(r[4]) ? "nein" : "ja";
+    if (r[1].size > limit || r[2].size > limit) ind = "ja";
+    if (moreFile && r[0].size > 0) ind = "mehr";
+    return ind;
+}
+
+// Lower-cases `n` bytes of the code page into `out`.
+void lowerInto(const char* in, qsizetype n, std::vector<char>& out) {
+    out.resize(size_t(n));
+    for (qsizetype i = 0; i < n; ++i) out[size_t(i)] = char(cp1252::lower((unsigned char)in[i]));
+}
+
+bool startsWith(const char* hay, qsizetype n, const QByteArray& key) {
+    return n >= key.size() && std::memcmp(hay, key.constData(), size_t(key.size())) == 0;
+}
+
+}  // namespace
+
+Params termSearch() { return {1, {"2sp.lex", "2pe.lex"}, false}; }
+Params explanationSearch() { return {2, {"2sp.lex"}, true}; }
+
+QStringList filesForOption(int option) {
+    switch (option) {
+    case 4:
+    case 9: return {"2sp.lex", "2la.lex"};
+    case 5: return {"2pe.lex"};
+    case 6: return {"2kr.lex"};
+    case 7: return {"2da.lex"};
+    case 8: return {"2vo.lex"};
+    default: return lexicon::allTermFiles();
+    }
+}
+
+QString moreInfoIndicator(const QString& file, const QString& moreKey, const QString& term,
+                          const QString& explanation, const QString& furtherInfo,
+                          const QStringList& moreFiles) {
+    const int limit = file == QLatin1String("2la.lex") ? kLatinLimit : kLimit;
+    QString ind = (furtherInfo.isEmpty() || furtherInfo == QLatin1String("-")) ? "nein" : "ja";
+    if (term.size() > limit || explanation.size() > limit) ind = "ja";
+    if (moreFiles.contains(file) && !moreKey.isEmpty()) ind = "mehr";
+    return ind;
+}
+
+Outcome run(const QString& text, MatchMode mode, const QStringList& files, const Params& params,
+            MainVariables& vars) {
+    Outcome out;
+    vars.hitCount = 0;
+    vars.searchKey = text.toLower();
+    // The files hold Windows-1252 bytes, so the key is compared as such bytes;
+    // a key with a character the code page lacks can match no term.
+    const bool keyUsable = cp1252::canEncode(vars.searchKey);
+    const QByteArray key = keyUsable ? cp1252::encode(vars.searchKey) : QByteArray();
+
+    FieldFile::deleteFile(lexicon::kResultFile);
+    FieldFile result;
+    const bool resultOpen = result.openForAppend(lexicon::kResultFile);
+    if (!resultOpen) out.problems.append({lexicon::kResultFile, reasonFor(result.status())});
+
+    std::vector<char> lower;
+    FieldValues lastRead;
+    for (const QString& file : files) {
+        FieldFile lex;
+        if (!lex.openForReading(file)) {
+            out.problems.append({file, reasonFor(lex.status())});
+            continue;
+        }
+        const bool moreFile = params.moreFiles.contains(file);
+        Raw r[lexicon::kRecordFields];
+        bool any = false;
+        while (!lex.atEnd()) {
+            if (!lex.readRawItems(lexicon::kRecordFields, r)) {
+                out.problems.append({file, reasonFor(lex.status())});
+                break;
+            }
+            any = true;
+            const Raw& field = r[params.comparedField];
+            bool hit = false;
+            if (keyUsable) {
+                if (mode == MatchMode::Begins) {
+                    if (field.size >= key.size()) {
+                        lowerInto(field.data, key.size(), lower);
+                        hit = startsWith(lower.data(), key.size(), key);
+                    }
+                } else if (field.size > key.size()) {
+                    lowerInto(field.data, field.size, lower);
+                    const QByteArrayView hay(lower.data(), field.size);
+                    // A hit contains the key, but its first occurrence is not at the start.
+                    hit = !startsWith(lower.data(), field.size, key) && hay.indexOf(key) > 0;
+                }
+            }
+            if (hit && resultOpen) {
+                const char* ind = indicatorFor(file, r, moreFile);
+                const Raw seven[lexicon::kResultFields] = {
+                    r[0], r[1], r[2], r[3], r[4], Raw{ind, qsizetype(std::strlen(ind)), true}, r[5]};
+                result.writeRawRecord(seven, lexicon::kResultFields);
+                ++vars.hitCount;
+            }
+        }
+        if (any) {
+            lastRead.clear();
+            for (int i = 0; i < lexicon::kRecordFields; ++i) lastRead.append(FieldFile::decodeItem(r[i]));
+            lastRead.insert(5, moreInfoIndicator(file, textOf(lastRead[0]), textOf(lastRead[1]),
+                                                 textOf(lastRead[2]), textOf(lastRead[4]),
+                                                 params.moreFiles));
+        }
+    }
+    if (resultOpen && !result.close()) {
+        out.problems.append({lexicon::kResultFile, reasonFor(result.status())});
+        FieldFile::deleteFile(lexicon::kResultFile);
+        vars.hitCount = 0;
+    }
+    out.hitCount = vars.hitCount;
+
+    if (vars.hitCount == 0) {
+        // The buffer keeps the last record read, with its indicator in place of the source.
+        if (!lastRead.isEmpty()) vars.setRecord(lastRead);
+        return out;
+    }
+
+    FieldFile back;
+    if (!back.openForReading(lexicon::kResultFile)) {
+        out.problems.append({lexicon::kResultFile, reasonFor(back.status())});
+        return out;
+    }
+    out.lines.reserve(vars.hitCount);
+    vars.listPosition = 0;
+    FieldValues rec;
+    while (!back.atEnd()) {
+        if (!back.readItems(lexicon::kResultFields, rec)) {
+            out.problems.append({lexicon::kResultFile, reasonFor(back.status())});
+            break;
+        }
+        vars.setRecord(rec);
+        const QString term = listline::termColumn(textOf(vars.recTerm));
+        const QString expl = listline::explanationColumn(textOf(vars.recExplanation));
+        out.lines.append(listline::build(textOf(vars.recTerm), textOf(vars.recExplanation),
+                                         textOf(vars.recSource), textOf(vars.recCategory),
+                                         textOf(vars.recSourceCopy)));
+        const qsizetype termLen = textOf(vars.recTerm).size();
+        const qsizetype explLen = textOf(vars.recExplanation).size();
+        const qsizetype termShown = termLen > 25 ? 24 : termLen;
+        const qsizetype explShown = explLen > 31 ? 28 : explLen;
+        vars.termPadding = QString(term.size() - termShown, u' ');
+        vars.explanationPadding = QString(expl.size() - explShown, u' ');
+        vars.recTerm = term;
+        vars.recExplanation = expl;
+        vars.recCategory = lexicon::categoryLabel(textOf(vars.recCategory));
+        ++vars.listPosition;
+    }
+    return out;
+}
+
+QString problemTitle() { return QStringLiteral(" F E H L E R   L E X I K O N D A T E I "); }
+
+QString problemText(const QList<FileProblem>& problems) {
+    QStringList lines{QStringLiteral("Diese Dateien konnten nicht bis zu ihrem Ende gelesen werden. "
+                                     "Die Trefferliste enthält nur die vollständig gelesenen Einträge:")};
+    for (const FileProblem& p : problems) lines.append(p.file + QStringLiteral(": ") + p.reason);
+    return lines.join(u'\n');
+}
+
+}  // namespace search

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "MainVariables.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The search over the lexicon files: the term search and the explanation
+// search are one operation that differs in three parameters.
+namespace search {
+
+enum class MatchMode { Begins, Contains };
+
+struct Params {
+    int comparedField;         // index of the record field compared: 1 term, 2 explanation
+    QStringList moreFiles;     // files whose entries with a more-info key are marked "mehr"
+    // The explanation search starts clean: nothing an earlier operation left
+    // behind may stop it. Every operation here closes its files before it
+    // returns, so no file is ever left open to close.
+    bool cleanStart;
+};
+Params termSearch();         // term, "mehr" from 2sp.lex and 2pe.lex
+Params explanationSearch();  // explanation, "mehr" from 2sp.lex only
+
+// A file of the selection that could not be read to its end.
+struct FileProblem {
+    QString file;
+    QString reason;
+};
+
+struct Outcome {
+    int hitCount = 0;
+    QStringList lines;              // the result list, one line per ResultFile record
+    QList<FileProblem> problems;    // files not read to their end, the ResultFile included
+};
+
+// Which lexicon files the dictionary choice selects, in reading order.
+// `option` is the number of the selected option 3..9 of the frame "Lexika".
+QStringList filesForOption(int option);
+
+// The MoreInfoIndicator of a record: "mehr", "ja" or "nein".
+QString moreInfoIndicator(const QString& file, const QString& moreKey, const QString& term,
+                          const QString& explanation, const QString& furtherInfo,
+                          const QStringList& moreFiles);
+
+// Runs a search for `text` (not empty) over `files`: deletes the ResultFile,
+// appends every hit of every complete record to it, then reads it back into
+// list lines. Leaves the record buffer and the search's working values in `vars`.
+Outcome run(const QString& text, MatchMode mode, const QStringList& files, const Params& params,
+            MainVariables& vars);
+
+// The message that names every file that could not be read to its end.
+QString problemTitle();
+QString problemText(const QList<FileProblem>& problems);
+
+}  // namespace search
