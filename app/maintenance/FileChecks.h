@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Outcome.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class FieldFile;
+
+// The checks every converter makes before it writes anything, and the German
+// messages that tell the user why a run was refused or ended early.
+namespace maintenance::files {
+
+// True when both names lead to one existing file (links and "./" resolved).
+// A file that does not exist yet is never the same as another.
+bool sameFile(const QString& a, const QString& b);
+
+// Opens an input file for reading; a problem naming it when there is no name,
+// no such file, or it cannot be read.
+std::optional<Problem> openInput(FieldFile& in, const QString& name);
+
+// Refuses an output that is the input itself.
+std::optional<Problem> refuseSame(const QString& input, const QString& output);
+
+// Opens an output for writing (created or emptied) or appending.
+std::optional<Problem> openOutput(FieldFile& out, const QString& name);
+std::optional<Problem> openAppend(FieldFile& out, const QString& name);
+
+// Closes a written file; a problem when not every byte reached the disk.
+std::optional<Problem> closeOutput(FieldFile& out, int records, const QString& doneWhat);
+
+// "3 vollständige Datensätze wurden <doneWhat>", with the right number and case.
+QString recordsDone(int n, const QString& doneWhat);
+
+// The German phrases for "written into X" and "appended to X".
+QString writtenInto(const QString& name);
+QString appendedTo(const QString& name);
+
+Problem endedInsideRecord(const QString& input, int records, const QString& doneWhat);
+Problem oddLineCount(const QString& input, int records, const QString& doneWhat);
+Problem cannotWrite(const QString& name, int records, const QString& doneWhat);
+Problem nameTooShort(const QString& name);
+Problem inputIsTarget(const QString& input, const QString& target);
+Problem missingInputs(const QStringList& names);
+
+// A name in quotes as messages show it.
+QString quoted(const QString& name);
+
+}  // namespace maintenance::files
