@@ -913,7 +913,7 @@
 "","h. p.","hujus parochiae: dieser Pfarrei","La","-","sipp"
 "","h. a.","hujus anni: dieses Jahres","La","-","sipp"
 "","h. m.","hujus mensis: dieses Monats","La","-","sipp"
-"","a. c.","anni currentis: des laufenden Jahres","La","-","sipp"
+"","a. c.","anni currentis: des laufenden Jahres","La","groß geschrieben A. C. dagegen Augustanae Confessionis (lutherisch)","sipp"
 "","c. a.","currentis anni: des laufenden Jahres","La","-","sipp"
 "","a. p.","anni praeteriti: des vergangenen Jahres","La","-","sipp"
 "","d. d.","de dato: vom Datum, ausgestellt am","La","in Widmungen auch dono dedit (hat als Geschenk gegeben)","sipp"
