@@ -1,0 +1,312 @@
+#!/usr/bin/python3
+"""Makes the script charts of the windows schriften1 to schriften7 and the
+main window's picture and icon.
+
+Run from the repository root:  /usr/bin/python3 tools/images/make_script_charts.py
+Needs Debian's python3-pil, fonts-dejavu-core, fonts-noto-core (Glagolitic),
+fonts-gamaliel and fonts-gotico-antiqua. See README.md beside this file.
+"""
+import math
+import os
+import sys
+
+from PIL import Image, ImageDraw, ImageFont
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import kurrent  # noqa: E402
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+SCRIPT_IMAGES = os.path.join(ROOT, "app", "scripts", "images")
+APP_IMAGES = os.path.join(ROOT, "app", "images")
+
+SS = 4  # drawn at four times the size, then reduced: smooth edges
+PAPER = (247, 241, 226)
+INK = (38, 30, 26)
+LABEL = (150, 40, 30)
+FRAME = (205, 190, 160)
+TEXT = (60, 60, 60)
+
+DEJAVU = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+DEJAVU_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+DEJAVU_SERIF = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf"
+GLAGOLITIC = "/usr/share/fonts/truetype/noto/NotoSansGlagolitic-Regular.ttf"
+TEXTURA = "/usr/share/fonts/truetype/gamaliel/Gamaliel.ttf"
+GOTICO = "/usr/share/fonts/opentype/gotico-antiqua/Fust&Schoeffer-Durandus-GoticoAntiqua118G.otf"
+
+# The windows show a little less than the full image height; the charts keep
+# that strip free so that nothing of a letter is cut off.
+BOTTOM_MARGIN = 26
+
+
+def font(path, px):
+    return ImageFont.truetype(path, int(px * SS))
+
+
+def new_canvas(width, height, colour=PAPER):
+    img = Image.new("RGB", (width * SS, height * SS), colour)
+    return img, ImageDraw.Draw(img)
+
+
+def finish(img, width, height, path, colours=32):
+    small = img.resize((width, height), Image.LANCZOS)
+    small = small.quantize(colors=colours, method=Image.MEDIANCUT, dither=Image.NONE)
+    small.save(path)
+    check = Image.open(path)
+    assert check.size == (width, height), (path, check.size)
+    print(f"{os.path.relpath(path, ROOT)}: {width} x {height}")
+
+
+def header(draw, width, title, subtitle):
+    draw.text((10 * SS, 6 * SS), title, font=font(DEJAVU_BOLD, 15), fill=INK)
+    draw.text((10 * SS, 25 * SS), subtitle, font=font(DEJAVU, 10), fill=TEXT)
+    draw.line([(10 * SS, 41 * SS), ((width - 10) * SS, 41 * SS)], fill=FRAME, width=SS)
+    return 48
+
+
+def cells(width, height, top, columns, rows, margin=8):
+    usable_h = height - BOTTOM_MARGIN - top
+    cw = (width - 2 * margin) / columns
+    ch = usable_h / rows
+    for r in range(rows):
+        for c in range(columns):
+            yield (margin + c * cw, top + r * ch, cw, ch)
+
+
+def cell_frame(draw, box, label, label_px=16):
+    x, y, w, h = box
+    draw.rounded_rectangle([(x + 3) * SS, (y + 3) * SS, (x + w - 3) * SS, (y + h - 3) * SS],
+                           radius=6 * SS, outline=FRAME, width=SS)
+    draw.text(((x + 9) * SS, (y + 6) * SS), label, font=font(DEJAVU_SERIF, label_px), fill=LABEL)
+
+
+# --- Kurrent, drawn with a broad pen -------------------------------------------------------
+
+SLANT = 0.38        # x shift per unit of height: the script leans right
+X_SCALE = 1.45      # the outlines are drawn narrow; the written letters are wider
+NIB_ANGLE = math.radians(40)
+
+
+def catmull_rom(points, steps=14):
+    if len(points) < 2:
+        return points
+    pts = [points[0]] + points + [points[-1]]
+    out = []
+    for i in range(1, len(pts) - 2):
+        p0, p1, p2, p3 = pts[i - 1], pts[i], pts[i + 1], pts[i + 2]
+        for s in range(steps):
+            t = s / steps
+            t2, t3 = t * t, t * t * t
+            out.append(tuple(0.5 * ((2 * p1[k]) + (-p0[k] + p2[k]) * t
+                                    + (2 * p0[k] - 5 * p1[k] + 4 * p2[k] - p3[k]) * t2
+                                    + (-p0[k] + 3 * p1[k] - 3 * p2[k] + p3[k]) * t3)
+                             for k in range(2)))
+    out.append(points[-1])
+    return out
+
+
+def stroke_path(stroke):
+    """The stroke's centre line: splines between the sharp turns."""
+    path, piece = [], []
+    for p in stroke:
+        piece.append((p[0], p[1]))
+        if len(p) > 2 and p[2] == kurrent.C:
+            path += catmull_rom(piece)
+            piece = [(p[0], p[1])]
+    path += catmull_rom(piece)
+    return path
+
+
+def glyph_extent(strokes):
+    xs = [X_SCALE * x + SLANT * y for s in strokes for (x, y, *_) in s]
+    return min(xs), max(xs)
+
+
+def draw_kurrent(draw, strokes, cx, baseline, unit, nib):
+    """Draws a letter centred on cx, its baseline at `baseline` (pixels), one x-height = unit."""
+    lo, hi = glyph_extent(strokes)
+    ox = cx - (lo + hi) / 2 * unit
+    nx, ny = math.cos(NIB_ANGLE) * nib / 2, -math.sin(NIB_ANGLE) * nib / 2
+    hair = max(1.0, nib * 0.12)
+    for stroke in strokes:
+        pts = [((ox + (X_SCALE * x + SLANT * y) * unit) * SS, (baseline - y * unit) * SS)
+               for (x, y) in stroke_path(stroke)]
+        for (ax, ay), (bx, by) in zip(pts, pts[1:]):
+            draw.polygon([(ax - nx * SS, ay - ny * SS), (ax + nx * SS, ay + ny * SS),
+                          (bx + nx * SS, by + ny * SS), (bx - nx * SS, by - ny * SS)], fill=INK)
+            draw.line([(ax, ay), (bx, by)], fill=INK, width=int(hair * SS))
+        for (ax, ay) in (pts[0], pts[-1]):
+            r = hair * SS / 2
+            draw.ellipse([ax - r, ay - r, ax + r, ay + r], fill=INK)
+
+
+LETTER_LABELS = {"ſ": "s (lang)", "s": "s (Schluss-s)"}
+
+
+def kurrent_chart(path, size, letters, table, columns, rows, title, unit, cap_room):
+    width, height = size
+    img, draw = new_canvas(width, height)
+    top = header(draw, width, title,
+                 "Deutsche Kurrentschrift, 16. – 18. Jh.: Buchstabe und heutige Druckform")
+    for letter, box in zip(letters, cells(width, height, top, columns, rows)):
+        x, y, w, h = box
+        cell_frame(draw, box, LETTER_LABELS.get(letter, letter), 16)
+        strokes = table[letter]
+        # Room above the baseline for ascenders/capitals, below for descenders.
+        baseline = y + 8 + (h - 16) * cap_room / (cap_room + 1.5)
+        u = min(unit, (h - 18) / (cap_room + 1.5))
+        draw_kurrent(draw, strokes, x + w / 2 + 8, baseline, u, nib=max(2.5, u * 0.2))
+    finish(img, width, height, path)
+
+
+# --- Font-based charts -----------------------------------------------------------------------
+
+def centred_text(draw, cx, cy, text, fnt, fill=INK):
+    l, t, r, b = draw.textbbox((0, 0), text, font=fnt)
+    draw.text((cx * SS - (l + r) / 2, cy * SS - (t + b) / 2), text, font=fnt, fill=fill)
+
+
+def gothic_chart(path):
+    width, height = 624, 507
+    img, draw = new_canvas(width, height)
+    top = header(draw, width, "Gotische Schriften, 13. – 15. Jahrhundert",
+                 "Drucktypen nach den Buchschriften: Textura (oben), Gotico-Antiqua (unten)")
+    lower = "abcdefghiklmnopqrstuvwxyz"
+    upper = "ABCDEFGHIKLMNOPQRSTUVWXYZ"
+    rows = [(TEXTURA, lower), (TEXTURA, upper), (GOTICO, lower), (GOTICO, upper)]
+    label_font = font(DEJAVU_SERIF, 8)
+    band = (height - BOTTOM_MARGIN - top) / len(rows)
+    for i, (face, letters) in enumerate(rows):
+        y0 = top + i * band
+        if i == 2:
+            draw.line([(10 * SS, (y0 - 2) * SS), ((width - 10) * SS, (y0 - 2) * SS)],
+                      fill=FRAME, width=SS)
+        per_line = 13
+        glyph_font = font(face, 27)
+        for j, ch in enumerate(letters):
+            line, col = divmod(j, per_line)
+            cw = (width - 20) / per_line
+            cx = 10 + col * cw + cw / 2
+            cy = y0 + 6 + line * (band / 2)
+            centred_text(draw, cx, cy + 19, ch, glyph_font)
+            centred_text(draw, cx, cy + 2, ch, label_font, fill=LABEL)
+    finish(img, width, height, path)
+
+
+GLAGOLITIC_LETTERS = [
+    (0x2C00, "a", "Azъ"), (0x2C01, "b", "Buky"), (0x2C02, "v", "Vědi"),
+    (0x2C03, "g", "Glagoli"), (0x2C04, "d", "Dobro"), (0x2C05, "e", "Jestъ"),
+    (0x2C06, "ž", "Živěte"), (0x2C07, "dz", "Dzělo"), (0x2C08, "z", "Zemlja"),
+    (0x2C09, "i", "Iže"), (0x2C0B, "i", "I"), (0x2C0C, "đ", "Đervь"),
+    (0x2C0D, "k", "Kako"), (0x2C0E, "l", "Ljudije"), (0x2C0F, "m", "Myslite"),
+    (0x2C10, "n", "Našь"), (0x2C11, "o", "Onъ"), (0x2C12, "p", "Pokoji"),
+    (0x2C13, "r", "Rьci"), (0x2C14, "s", "Slovo"), (0x2C15, "t", "Tvrьdo"),
+    (0x2C16, "u", "Ukъ"), (0x2C17, "f", "Frьtъ"), (0x2C18, "h", "Hěrъ"),
+    (0x2C19, "ō", "Otъ"), (0x2C1B, "št", "Šta"), (0x2C1C, "c", "Ci"),
+    (0x2C1D, "č", "Črьvь"), (0x2C1E, "š", "Ša"), (0x2C1F, "ъ", "Jerъ"),
+    (0x2C20, "ь", "Jerь"), (0x2C21, "ě", "Jatь"), (0x2C23, "ju", "Ju"),
+    (0x2C24, "ę", "Ęsъ"), (0x2C28, "ǫ", "Ǫsъ"), (0x2C2A, "th", "Fita"),
+]
+
+
+def glagolitic_chart(path):
+    width, height = 421, 415
+    img, draw = new_canvas(width, height)
+    draw.text((8 * SS, 5 * SS), "Glagolica (Glagolitisch)", font=font(DEJAVU_BOLD, 14), fill=INK)
+    draw.text((8 * SS, 23 * SS), "Zeichen, Umschrift und Name, 9. – 15. Jh.",
+              font=font(DEJAVU, 9), fill=TEXT)
+    top = 38
+    columns, rows = 6, 6
+    cw = (width - 10) / columns
+    ch = (height - BOTTOM_MARGIN - top) / rows
+    glyph_font = font(GLAGOLITIC, 30)
+    translit_font = font(DEJAVU_SERIF, 12)
+    name_font = font(DEJAVU, 8)
+    for i, (code, latin, name) in enumerate(GLAGOLITIC_LETTERS):
+        r, c = divmod(i, columns)
+        x, y = 5 + c * cw, top + r * ch
+        draw.rounded_rectangle([(x + 2) * SS, (y + 2) * SS, (x + cw - 2) * SS, (y + ch - 2) * SS],
+                               radius=5 * SS, outline=FRAME, width=SS)
+        centred_text(draw, x + cw * 0.38, y + ch * 0.42, chr(code), glyph_font)
+        centred_text(draw, x + cw * 0.8, y + ch * 0.36, latin, translit_font, fill=LABEL)
+        centred_text(draw, x + cw / 2, y + ch - 9, name, name_font, fill=TEXT)
+    finish(img, width, height, path)
+
+
+# --- The main window's picture and the program icon ------------------------------------------
+
+LIGHT_BLUE = (0xC0, 0xC0, 0xFF)
+TREE = (40, 50, 120)
+
+
+def family_tree(draw, x, y, s):
+    """A small pedigree: one person, two parents, four grandparents (s = pixel scale)."""
+    def node(cx, cy, r):
+        draw.ellipse([(cx - r) * SS, (cy - r) * SS, (cx + r) * SS, (cy + r) * SS],
+                     fill=(255, 255, 255), outline=TREE, width=max(1, int(s * 0.12 * SS)))
+
+    def link(ax, ay, bx, by):
+        draw.line([(ax * SS, ay * SS), (ax * SS, (ay + by) / 2 * SS),
+                   (bx * SS, (ay + by) / 2 * SS), (bx * SS, by * SS)],
+                  fill=TREE, width=max(1, int(s * 0.12 * SS)), joint="curve")
+
+    child = (x, y + 3.2 * s)
+    parents = [(x - 1.6 * s, y + 1.6 * s), (x + 1.6 * s, y + 1.6 * s)]
+    grand = [(x - 2.4 * s, y), (x - 0.8 * s, y), (x + 0.8 * s, y), (x + 2.4 * s, y)]
+    for p in parents:
+        link(child[0], child[1], p[0], p[1])
+    for i, g in enumerate(grand):
+        link(parents[i // 2][0], parents[i // 2][1], g[0], g[1])
+    for g in grand:
+        node(g[0], g[1], 0.42 * s)
+    for p in parents:
+        node(p[0], p[1], 0.5 * s)
+    node(child[0], child[1], 0.6 * s)
+
+
+def logo(path):
+    width, height = 149, 83
+    img, draw = new_canvas(width, height, LIGHT_BLUE)
+    draw.rounded_rectangle([3 * SS, 3 * SS, (width - 4) * SS, (height - 4) * SS],
+                           radius=8 * SS, outline=TREE, width=SS)
+    family_tree(draw, 28, 16, 9)
+    centred_text(draw, 98, 36, "sippora", font(DEJAVU_BOLD, 21), fill=TREE)
+    centred_text(draw, 98, 58, "Lexikon für", font(DEJAVU, 9), fill=TREE)
+    centred_text(draw, 98, 69, "Familienforscher", font(DEJAVU, 9), fill=TREE)
+    finish(img, width, height, path, colours=64)
+
+
+def icon(path):
+    size = 64
+    img = Image.new("RGBA", (size * SS, size * SS), (0, 0, 0, 0))
+    draw = ImageDraw.Draw(img)
+    draw.rounded_rectangle([2 * SS, 2 * SS, 61 * SS, 61 * SS], radius=12 * SS,
+                           fill=LIGHT_BLUE + (255,), outline=TREE + (255,), width=2 * SS)
+    family_tree(draw, 32, 14, 7.5)
+    img.resize((size, size), Image.LANCZOS).save(path)
+    assert Image.open(path).size == (size, size)
+    print(f"{os.path.relpath(path, ROOT)}: {size} x {size}")
+
+
+def main():
+    os.makedirs(SCRIPT_IMAGES, exist_ok=True)
+    os.makedirs(APP_IMAGES, exist_ok=True)
+    out = lambda n: os.path.join(SCRIPT_IMAGES, f"schriften{n}.gif")  # noqa: E731
+    gothic_chart(out(1))
+    kurrent_chart(out(2), (624, 609), list("abcdefghijklmnopq"), kurrent.LOWER, 5, 4,
+                  "Kurrentschrift: Kleinbuchstaben a – q", unit=40, cap_room=2.5)
+    kurrent_chart(out(3), (624, 591), ["r", "ſ", "s", "t", "u", "v", "w", "x", "y", "z", "ß"],
+                  kurrent.LOWER, 4, 3, "Kurrentschrift: Kleinbuchstaben r – z",
+                  unit=40, cap_room=2.5)
+    kurrent_chart(out(4), (548, 613), list("ABCDEFG"), kurrent.UPPER, 3, 3,
+                  "Kurrentschrift: A – G", unit=40, cap_room=2.9)
+    kurrent_chart(out(5), (624, 614), list("HIJKLMNOPQ"), kurrent.UPPER, 4, 3,
+                  "Kurrentschrift: H – Q", unit=36, cap_room=2.9)
+    kurrent_chart(out(6), (624, 642), list("RSTUVWXYZ"), kurrent.UPPER, 3, 3,
+                  "Kurrentschrift: R – Z", unit=40, cap_room=2.9)
+    glagolitic_chart(out(7))
+    logo(os.path.join(APP_IMAGES, "logo.gif"))
+    icon(os.path.join(APP_IMAGES, "icon.png"))
+
+
+if __name__ == "__main__":
+    main()
