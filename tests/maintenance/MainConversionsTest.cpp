@@ -207,3 +207,23 @@ TEST_F(MainConversionsTest, ImportRefusesAnInputThatIsALexiconFile) {
     EXPECT_EQ(r.problem->title, "Ein- und Ausgabe gleich");
     EXPECT_EQ(readFile("2fi.lex"), rec);
 }
+
+TEST_F(MainConversionsTest, UnwritableOutputsAreReported) {
+    writeFile("span-de-6sp.csv", "eins\r\n");
+    ASSERT_TRUE(QDir().mkdir(path("1-sp.txt")));
+    const Outcome r = csvToLines(vars);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.problem->title, "Schreibfehler");
+    EXPECT_TRUE(r.problem->text.contains("„1-sp.txt“"));
+
+    // The import stops at the record it cannot append and says how far it got.
+    writeFile("2fi.lex", "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n\"\",\"c\",\"d\",\"Kr\",\"-\",\"Q\"\r\n"
+                         "\"\",\"e\",\"f\",\"Pe\",\"-\",\"Q\"\r\n");
+    ASSERT_TRUE(QDir().mkdir(path("2kr.lex")));
+    const Outcome imp = importNewEntries(vars);
+    ASSERT_FALSE(imp.ok());
+    EXPECT_EQ(imp.records, 1);
+    EXPECT_TRUE(imp.problem->text.contains("„2kr.lex“"));
+    EXPECT_TRUE(imp.problem->text.contains("Ein vollständiger Datensatz wurde an die Lexikondateien angefügt."));
+    EXPECT_EQ(readFile("2pe.lex"), "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");
+}
