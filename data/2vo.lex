@@ -296,7 +296,7 @@
 "","Ambrosii","lat. Genitiv von Ambrosius: des Ambrosius","Vo","-","sipp"
 "","Ambros","Kurzform von Ambrosius","Vo","Süddeutschland, Österreich","sipp"
 "","Erhardus","lat. Form von Erhard","Vo","Namenstag 8. Januar (Erhard von Regensburg)","sipp"
-"","Erhard","Vorname; dt. Form von lat. Erhardus","Vo","-","sipp"
+"","Erhard","Vorname; dt. Form von lat. Erhardus","Vo","ahd. Ehre und hart, kühn","sipp"
 "","Eberhardus","lat. Form von Eberhard","Vo","ahd. Eber und hart, kühn","sipp"
 "","Eberhard","Vorname; dt. Form von lat. Eberhardus","Vo","-","sipp"
 "","Gebhard","Vorname","Vo","ahd. Gabe und hart, kühn","sipp"
