@@ -6,7 +6,7 @@
 #include "Windows.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -62,11 +62,10 @@ OsternWindow::OsternWindow(QWidget* parent) : QWidget(parent) {
     Command2->setObjectName(QStringLiteral("Command2"));
     look::place(Command2, 1560, 3720, 1215, 375);
 
-    Text19 = new QPlainTextEdit(this);
+    Text19 = new QTextEdit(this);
     Text19->setObjectName(QStringLiteral("Text19"));
     Text19->setReadOnly(true);
     Text19->setFocusPolicy(Qt::NoFocus);
-    Text19->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text19->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     look::place(Text19, 120, 4200, 2655, 1095);
 
@@ -77,6 +76,7 @@ OsternWindow::OsternWindow(QWidget* parent) : QWidget(parent) {
     // Start-up.
     Text19->hide();
     Text19->setPlainText(kCalendarNote);
+    fitNote();
     resize(look::twips(kClientWidthTwips), height());
     look::setOuterHeight(this, kHeightTwips);
     Text2->setFocus();
@@ -97,6 +97,20 @@ QLineEdit* OsternWindow::caption(const char* name, const QString& text, int left
     }
     look::place(box, left, top, width, height);
     return box;
+}
+
+void OsternWindow::fitNote() {
+    // The note must be readable in full within its box: where the platform's
+    // sans-serif runs taller than the design's, the note's type is reduced a
+    // little until all of it fits.
+    Text19->document()->setDocumentMargin(2);
+    Text19->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    const int available = Text19->contentsRect().height();
+    for (qreal points = kFontPoints; points >= 6.0; points -= 0.5) {
+        Text19->setFont(look::sansSerif(points));
+        Text19->document()->setTextWidth(Text19->contentsRect().width());
+        if (Text19->document()->size().height() <= available) break;
+    }
 }
 
 QLineEdit* OsternWindow::result(const char* name, int top) {

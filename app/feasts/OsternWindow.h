@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class QLineEdit;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 // The window "ostern" ("Datumsrechner"): Easter Sunday and the moveable
@@ -21,6 +21,7 @@ private:
     QLineEdit* caption(const char* name, const QString& text, int left, int top, int width,
                        int height, Caption kind = Caption::Feast);
     QLineEdit* result(const char* name, int top);
+    void fitNote();
 
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
@@ -42,7 +43,7 @@ private:
     QLineEdit* Text15 = nullptr;
     QLineEdit* Text16 = nullptr;
     QPushButton* Command2 = nullptr;
-    QPlainTextEdit* Text19 = nullptr;
+    QTextEdit* Text19 = nullptr;
 };
 
 // Shows the window "ostern": creates it the first time, brings it to the

@@ -6,9 +6,10 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 
 namespace {
 
@@ -32,7 +33,7 @@ protected:
         EXPECT_NE(b, nullptr) << name;
         return b;
     }
-    QPlainTextEdit* note() const { return window_->findChild<QPlainTextEdit*>("Text19"); }
+    QTextEdit* note() const { return window_->findChild<QTextEdit*>("Text19"); }
     QPushButton* button(const char* name) const {
         return window_->findChild<QPushButton*>(QString::fromLatin1(name));
     }
@@ -153,6 +154,8 @@ TEST_F(OsternWindowTest, CalendarNoteAndHeightBefore1753) {
     EXPECT_TRUE(note()->isVisible());
     EXPECT_EQ(look::outerHeight(window_), 5820);
     EXPECT_LE(note()->geometry().bottom(), window_->height());
+    // The whole note is readable in its box, without scrolling.
+    EXPECT_LE(note()->document()->size().height(), note()->viewport()->height());
 
     enterYear("1753");
     EXPECT_FALSE(note()->isVisible());
