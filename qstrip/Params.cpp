@@ -1,6 +1,5 @@
 #include "Params.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace qstrip {
@@ -58,7 +57,13 @@ ParamError parseParamFile(std::string_view text, Params& out) {
     if (p >= text.size()) return ParamError::TooFewItems;
 
     // The number: at most kMaxCodeChars characters, sign and prefix included.
-    const std::size_t limit = std::min(text.size(), p + kMaxCodeChars);
+    // The C library's %i would leave the characters of a longer item, or junk
+    // after the digits, to become the input name; such a file is refused instead.
+    const std::size_t itemStart = p;
+    std::size_t itemEnd = p;
+    while (itemEnd < text.size() && !isSpace(text[itemEnd])) ++itemEnd;
+    if (itemEnd - itemStart > kMaxCodeChars) return ParamError::CodeTooLong;
+    const std::size_t limit = itemEnd;
     bool negative = false;
     if (p < limit && (text[p] == '+' || text[p] == '-')) negative = text[p++] == '-';
     int base = 10;
@@ -74,11 +79,9 @@ ParamError parseParamFile(std::string_view text, Params& out) {
     std::uint64_t v = 0;
     const std::size_t digitsStart = p;
     for (; p < limit && digitValue(text[p]) < base; ++p) v = v * std::uint64_t(base) + std::uint64_t(digitValue(text[p]));
-    if (p == digitsStart) return ParamError::CodeNotANumber;
+    if (p == digitsStart || p != itemEnd) return ParamError::CodeNotANumber;
     out.strip = lowByte(v, negative);
 
-    // The names follow at once: like the C library's %i, a number cut at its
-    // character limit leaves its remaining characters to the next item.
     for (std::string* name : {&out.input, &out.output}) {
         switch (readWord(text, p, *name)) {
             case Word::Ok: break;

@@ -16,12 +16,13 @@ struct Params {
 // low 8 bits count, so the value is taken modulo 256 whatever its size.
 unsigned char decimalCode(std::string_view text);
 
-enum class ParamError { None, TooFewItems, CodeNotANumber, NameTooLong };
+enum class ParamError { None, TooFewItems, CodeNotANumber, CodeTooLong, NameTooLong };
 
 // The three items of param.txt (its text already read in text mode): a whole
 // number of at most 15 characters (0x... hexadecimal, 0... octal, otherwise
-// decimal, optional sign), then two words of at most 63 characters each,
-// separated by any white space. Anything after the third item is ignored.
+// decimal, optional sign) and nothing else in its item, then two words of at
+// most 63 characters each, separated by any white space. Anything after the
+// third item is ignored.
 ParamError parseParamFile(std::string_view text, Params& out);
 
 constexpr std::size_t kMaxCodeChars = 15;

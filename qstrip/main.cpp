@@ -54,6 +54,9 @@ bool readParamFile(qstrip::Params& params, int& exitCode) {
         case qstrip::ParamError::CodeNotANumber:
             exitCode = fail("Parameterdatei fehlerhaft: der Zeichencode ist keine Zahl", kBadParamFile);
             return false;
+        case qstrip::ParamError::CodeTooLong:
+            exitCode = fail("Parameterdatei fehlerhaft: Zeichencode länger als 15 Zeichen", kBadParamFile);
+            return false;
         case qstrip::ParamError::NameTooLong:
             exitCode = fail("Parameterdatei fehlerhaft: Dateiname länger als 63 Zeichen", kBadParamFile);
             return false;

@@ -212,6 +212,7 @@ TEST_F(QstripTest, ParamFileGivesTheThreeValues) {
         {"42\nin.txt\nout.txt\n", "\"ab\"\r\n"},    // decimal
         {"-0336\nin.txt\nout.txt\n", "a*b\r\n"},    // -222 = 34 in the low 8 bits
         {"34 in.txt out.txt\x1a trailing", "a*b\r\n"},
+        {"+00000000000042 in.txt out.txt", "a*b\r\n"},  // 15 characters: still a number
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.param.toStdString());
@@ -235,6 +236,7 @@ TEST_F(QstripTest, FaultyParamFileIsRefusedBeforeAnythingIsWritten) {
     const QByteArray tooFew = "Parameterdatei unvollst\xe4ndig: Zeichencode, Eingabe- und Ausgabedatei erwartet\r\n";
     const QByteArray notANumber = "Parameterdatei fehlerhaft: der Zeichencode ist keine Zahl\r\n";
     const QByteArray tooLong = "Parameterdatei fehlerhaft: Dateiname l\xe4nger als 63 Zeichen\r\n";
+    const QByteArray codeTooLong = "Parameterdatei fehlerhaft: Zeichencode l\xe4nger als 15 Zeichen\r\n";
     const Case cases[] = {
         {"", tooFew},
         {"  \r\n", tooFew},
@@ -244,6 +246,8 @@ TEST_F(QstripTest, FaultyParamFileIsRefusedBeforeAnythingIsWritten) {
         {"in.txt out.txt 34\n", notANumber},
         {"- in.txt out.txt\n", notANumber},
         {"0xg in.txt out.txt\n", notANumber},
+        {"34in.txt out.txt in.txt\n", notANumber},         // would make "in.txt" the input
+        {"0000000000000042 out.txt in.txt\n", codeTooLong},  // the 16th character would be a name
         {"34 in.txt " + name64 + "\n", tooLong},
         {"34 " + name64 + " out.txt\n", tooLong},
     };
