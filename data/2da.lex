@@ -259,7 +259,7 @@
 "","Unschuldige Kinder","Tag der Unschuldigen Kinder, 28. Dezember","Da","Lateinisch Sanctorum Innocentium; auch Kindleinstag.","sipp"
 "","Silvester","Tag des hl. Papstes Silvester, 31. Dezember","Da","-","sipp"
 "","Lichtmeß","Mariä Lichtmess, 2. Februar","Da","Ältere Schreibung von Lichtmess.","sipp"
-"","Ostern","Ostersonntag, Fest der Auferstehung Christi","Da","Erster Sonntag nach dem ersten Frühlingsvollmond; frühestens 22. März, spätestens 25. April. Nach ihm richten sich alle beweglichen Feste. Den Ostertag eines Jahres berechnet das Programm (Befehlswort im Suchfeld).","sipp"
+"","Ostern","Ostersonntag, Fest der Auferstehung Christi","Da","Erster Sonntag nach dem ersten Frühlingsvollmond; frühestens 22. März, spätestens 25. April. Nach ihm richten sich alle beweglichen Feste. Den Ostertag eines Jahres berechnet das Programm: datum oder oster in das Suchfeld tippen.","sipp"
 "","Ostersonntag","Ostern, Fest der Auferstehung","Da","Lateinisch Dominica Resurrectionis, Pascha.","sipp"
 "","Pascha","Ostern","Da","In festo Paschatis = am Ostersonntag; feria secunda Paschatis = Ostermontag.","sipp"
 "","Dominica Resurrectionis","Ostersonntag","Da","-","sipp"
