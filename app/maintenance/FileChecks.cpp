@@ -2,7 +2,10 @@
 
 #include "FieldFile.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <filesystem>
 
 namespace maintenance::files {
 
@@ -13,9 +16,14 @@ const QString kNothingWritten = QStringLiteral("Es wurde nichts geschrieben.");
 QString quoted(const QString& name) { return QStringLiteral("„%1“").arg(name); }
 
 bool sameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    // Same device and file number: catches "./x", symbolic and hard links alike.
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(a).toStdString()),
+                                                  std::filesystem::path(QFile::encodeName(b).toStdString()), error);
+    if (!error) return same;
     const QString ca = QFileInfo(a).canonicalFilePath();
-    const QString cb = QFileInfo(b).canonicalFilePath();
-    return !ca.isEmpty() && ca == cb;
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 std::optional<Problem> openInput(FieldFile& in, const QString& name) {

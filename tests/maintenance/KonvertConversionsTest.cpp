@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <unistd.h>
+
 using namespace maintenance;
 
 namespace {
@@ -182,5 +184,14 @@ TEST_F(KonvertConversionsTest, DerivedOutputThatIsTheInputIsRefused) {
     const Outcome r = twoToSixColumns("liste.txt");
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.problem->title, "Ein- und Ausgabe gleich");
+    EXPECT_EQ(readFile("liste.txt"), text);
+
+    // A hard link is the same file under another name as well.
+    ASSERT_TRUE(QFile::remove(path("liste-6sp.txt")));
+    ASSERT_EQ(::link(QFile::encodeName(path("liste.txt")).constData(),
+                     QFile::encodeName(path("liste-prüf.txt")).constData()), 0);
+    const Outcome hard = checkTwoColumns("liste.txt");
+    ASSERT_FALSE(hard.ok());
+    EXPECT_EQ(hard.problem->title, "Ein- und Ausgabe gleich");
     EXPECT_EQ(readFile("liste.txt"), text);
 }
