@@ -1,5 +1,6 @@
 #include "Strip.h"
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -18,7 +19,9 @@ struct Translator {
     unsigned char action[256];
     bool pendingCr = false;  // a CR ended the previous chunk; its partner may follow
 
-    explicit Translator(unsigned char s) : strip(s) {
+    std::uint64_t stripWord, crWord = broadcast('\r'), lfWord = broadcast('\n');
+
+    explicit Translator(unsigned char s) : strip(s), stripWord(broadcast(s)) {
         std::memset(action, Keep, sizeof action);
         action[s] = Drop;
         action['\r'] = LineEnd;
@@ -50,28 +53,54 @@ struct Translator {
                 o = loneCr(o);
             }
         }
-        const unsigned char* a = action;
-        for (; i < n; ++i) {
-            const unsigned char c = in[i];
-            const unsigned char what = a[c];
-            if (what != LineEnd) {
-                // Stored always, kept only when the cursor moves past it.
-                *o = char(c);
-                o += what;
+        while (i < n) {
+            // Eight bytes at a time while none of them needs a decision.
+            if (i + 8 <= n) {
+                std::uint64_t w;
+                std::memcpy(&w, in + i, 8);
+                if (!hasByte(w, stripWord) && !hasByte(w, crWord) && !hasByte(w, lfWord)) {
+                    std::memcpy(o, &w, 8);
+                    o += 8;
+                    i += 8;
+                    continue;
+                }
+                const std::size_t end = i + 8;
+                while (i < end) i = step(in, n, i, o);
                 continue;
             }
-            if (c == '\n') {
-                o = lineFeed(o);
-            } else if (i + 1 == n) {
-                pendingCr = true;  // decided by the first byte of the next chunk
-            } else if (in[i + 1] == '\n') {
-                o = lineFeed(o);
-                ++i;
-            } else {
-                o = loneCr(o);
-            }
+            i = step(in, n, i, o);
         }
         return o;
+    }
+
+    // One byte at in[i]; returns the index of the next one.
+    std::size_t step(const unsigned char* in, std::size_t n, std::size_t i, char*& o) {
+        const unsigned char c = in[i];
+        const unsigned char what = action[c];
+        if (what != LineEnd) {
+            // Stored always, kept only when the cursor moves past it.
+            *o = char(c);
+            o += what;
+            return i + 1;
+        }
+        if (c == '\n') {
+            o = lineFeed(o);
+        } else if (i + 1 == n) {
+            pendingCr = true;  // decided by the first byte of the next chunk
+        } else if (in[i + 1] == '\n') {
+            o = lineFeed(o);
+            return i + 2;
+        } else {
+            o = loneCr(o);
+        }
+        return i + 1;
+    }
+
+    static constexpr std::uint64_t broadcast(unsigned char b) { return 0x0101010101010101ULL * b; }
+    // True when one of the eight bytes of w equals the byte broadcast in b.
+    static bool hasByte(std::uint64_t w, std::uint64_t b) {
+        const std::uint64_t x = w ^ b;
+        return ((x - 0x0101010101010101ULL) & ~x & 0x8080808080808080ULL) != 0;
     }
 
     // The input has ended: a CR still waiting had no LF after it.

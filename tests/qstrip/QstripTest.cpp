@@ -128,15 +128,22 @@ TEST_F(QstripTest, LineEndsAcrossBufferBordersAndALargeRandomFile) {
             EXPECT_TRUE(readFile("out.txt") == reference(big, static_cast<unsigned char>(atoi(code))));
         }
     }
-    // Several chunks of bytes that are mostly line ends, quotes and CRs.
+    // Several chunks of random bytes: line ends, quotes and CRs close together,
+    // then far apart (the copy takes runs without any of them in one go).
     QRandomGenerator rng(4711);
-    QByteArray mixed(5 * chunk + 123, Qt::Uninitialized);
     const char alphabet[] = {'\r', '\n', '"', 'x', '\r', '\xf6'};
-    for (char& c : mixed) c = alphabet[rng.bounded(6)];
-    writeFile("in.txt", mixed);
-    for (int code : {34, 13, 10}) {
-        ASSERT_EQ(runQstrip({QString::number(code), "in.txt", "out.txt"}).exitCode, 0);
-        EXPECT_TRUE(readFile("out.txt") == reference(mixed, static_cast<unsigned char>(code))) << code;
+    for (int spread : {6, 40}) {
+        QByteArray mixed(5 * chunk + 123, Qt::Uninitialized);
+        for (char& c : mixed) {
+            const int k = int(rng.bounded(spread));
+            c = k < 6 ? alphabet[k] : char('a' + k % 26);
+        }
+        writeFile("in.txt", mixed);
+        for (int code : {34, 13, 10, 120}) {
+            ASSERT_EQ(runQstrip({QString::number(code), "in.txt", "out.txt"}).exitCode, 0);
+            EXPECT_TRUE(readFile("out.txt") == reference(mixed, static_cast<unsigned char>(code)))
+                << code << " " << spread;
+        }
     }
 }
 
