@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <ostream>
 
 // A fresh temporary folder as the working directory for the test's lifetime,
 // and the message boxes recorded instead of shown.
@@ -29,3 +30,7 @@ private:
 
 // Builds Windows-1252 bytes from a UTF-8 literal, so tests can write "Rumänisch".
 QByteArray cp(const char* utf8);
+
+// Readable failure output for Qt's strings.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QByteArray& b, std::ostream* os) { *os << '"' << b.toStdString() << '"'; }
