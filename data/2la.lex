@@ -15,7 +15,7 @@
 "","lustricis aquis","mit dem Taufwasser","La","z. B. lustricis aquis ablutus = mit dem Taufwasser abgewaschen, getauft","sipp"
 "","sacro fonte","im heiligen Taufbrunnen","La","z. B. sacro fonte lustratus","sipp"
 "","fons baptismalis","Taufbrunnen, Taufstein","La","-","sipp"
-"","in fonte baptismali","im Taufbrunnen, an der Taufe","La","-","sipp"
+"","in fonte baptismali","im Taufbrunnen, am Taufstein","La","-","sipp"
 "","e sacro fonte levavit","hat aus dem heiligen Taufbrunnen gehoben, d. h. war Pate","La","Formel für die Patenschaft","sipp"
 "","levavit","hat (aus der Taufe) gehoben, war Pate","La","-","sipp"
 "","levans","Pate, Patin (der/die das Kind aus der Taufe hebt)","La","-","sipp"

@@ -832,7 +832,7 @@
 "","házasság","Ehe, Heirat","Un","-","sipp"
 "","házasult","heiratete","Un","-","sipp"
 "","esketés","Trauung","Un","-","sipp"
-"","esketö","Trauender","Un","Spaltenüberschrift: esketö pap = trauender Priester; Schreibung im Original: esket[o mit Doppelakut]","sipp"
+"","esketö","trauend, die Trauung vornehmend","Un","Spaltenüberschrift: esketö pap = trauender Priester; Schreibung im Original: esket[o mit Doppelakut]","sipp"
 "","völegény","Bräutigam","Un","Schreibung im Original: v[o mit Doppelakut]legény","sipp"
 "","menyasszony","Braut","Un","-","sipp"
 "","férj","Ehemann","Un","férje = ihr Ehemann","sipp"

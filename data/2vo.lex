@@ -443,7 +443,7 @@
 "","Ilse","Kurzform von Elisabeth","Vo","-","sipp"
 "","Elise","Kurzform von Elisabeth","Vo","-","sipp"
 "","Bettina","ital. Koseform von Elisabeth","Vo","-","sipp"
-"","Isabella","span. und ital. Form von Elisabeth","Vo","-","sipp"
+"","Isabella","ital. Form von Elisabeth","Vo","span. Isabel","sipp"
 "","Margaretha","lat. und ältere dt. Form von Margarete","Vo","griech., etwa: Perle; Namenstag 20. Juli","sipp"
 "","Margarethae","lat. Genitiv oder Dativ von Margaretha: der Margarete","Vo","-","sipp"
 "","Margareta","Schreibvariante von Margaretha (Margarete)","Vo","-","sipp"
