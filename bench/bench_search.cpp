@@ -1,0 +1,143 @@
+// The term search over "Alle Lexika" with a three-letter "beginnt" key, on
+// 18,000 synthetic entries: the search operation alone and the same search as
+// a user runs it in the main window.
+//
+//   bench_search [--lexicon-dir=DIR] [--key=KEY] [benchmark options]
+//
+// Without --lexicon-dir the lexicon files are generated into a temporary
+// folder that is removed at the end; with it they are generated into DIR and
+// kept there (the working directory of the searches, so the ResultFile lands
+// there too), so that other tools can be timed on the very same bytes.
+#include "LexiconGenerator.h"
+#include "Lexikon.h"
+#include "Messages.h"
+#include "Search.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// "Kir…": Kirchenbuch, Kirchweih, Kirchenvorsteher, Kirchspiel in the
+// explanations do not count, only terms: 100 hits in the generated files.
+QString g_key = QStringLiteral("kir");
+QList<messages::Call> g_messages;
+
+bool messagesShown(benchmark::State& state) {
+    if (g_messages.isEmpty()) return false;
+    const std::string what = (g_messages.front().title + QStringLiteral(": ") + g_messages.front().text).toStdString();
+    state.SkipWithError(what.c_str());
+    return true;
+}
+
+void BM_Search(benchmark::State& state) {
+    const QStringList files = search::filesForOption(3);
+    const search::Params params = search::termSearch();
+    MainVariables vars;
+    search::Outcome outcome;
+    g_messages.clear();
+    for (auto _ : state) {
+        outcome = search::run(g_key, search::MatchMode::Begins, files, params, vars);
+        benchmark::DoNotOptimize(outcome.lines.constData());
+    }
+    if (!outcome.problems.isEmpty()) {
+        state.SkipWithError(search::problemText(outcome.problems).toStdString().c_str());
+        return;
+    }
+    if (outcome.hitCount == 0 || outcome.lines.size() != outcome.hitCount) {
+        state.SkipWithError("search listed no hits or not one line per hit");
+        return;
+    }
+    state.counters["hits"] = outcome.hitCount;
+}
+
+// The main window as the user drives it: type the key into Text3, click
+// Suchen. `paint` also lets the window lay out and paint the filled list.
+void windowSearch(benchmark::State& state, bool paint) {
+    auto w = std::make_unique<Lexikon>();
+    w->show();
+    QApplication::processEvents();
+    g_messages.clear();
+    bool checked = false;
+    for (auto _ : state) {
+        w->Text3->clear();
+        QTest::keyClicks(w->Text3, g_key);
+        QTest::mouseClick(w->Suchen, Qt::LeftButton);
+        if (paint) QApplication::processEvents();
+        if (!checked) {
+            checked = true;
+            if (w->List1->count() == 0) {
+                state.SkipWithError("List1 stayed empty");
+                break;
+            }
+        }
+    }
+    if (messagesShown(state)) return;
+    state.counters["hits"] = w->List1->count();
+}
+
+void BM_WindowSearch(benchmark::State& state) { windowSearch(state, false); }
+void BM_WindowSearchPainted(benchmark::State& state) { windowSearch(state, true); }
+
+}  // namespace
+
+BENCHMARK(BM_Search)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WindowSearch)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WindowSearchPainted)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // Our own options come out before Google Benchmark sees the rest.
+    QString lexiconDir;
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--lexicon-dir=", 14) == 0)
+            lexiconDir = QString::fromLocal8Bit(argv[i] + 14);
+        else if (std::strncmp(argv[i], "--key=", 6) == 0)
+            g_key = QString::fromLocal8Bit(argv[i] + 6);
+        else
+            rest.push_back(argv[i]);
+    }
+    int restCount = int(rest.size());
+    rest.push_back(nullptr);
+
+    QApplication app(restCount, rest.data());
+    messages::setRecorder(&g_messages);
+
+    QTemporaryDir temp;
+    if (lexiconDir.isEmpty()) {
+        if (!temp.isValid()) {
+            std::fprintf(stderr, "kein temporärer Ordner: %s\n", qPrintable(temp.errorString()));
+            return 1;
+        }
+        lexiconDir = temp.path();
+    }
+    if (benchgen::generate(lexiconDir).isEmpty()) {
+        std::fprintf(stderr, "Lexikondateien konnten nicht in %s geschrieben werden\n", qPrintable(lexiconDir));
+        return 1;
+    }
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(lexiconDir);
+
+    benchmark::Initialize(&restCount, rest.data());
+    if (benchmark::ReportUnrecognizedArguments(restCount, rest.data())) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    QDir::setCurrent(previous);
+    messages::setRecorder(nullptr);
+    return 0;
+}
