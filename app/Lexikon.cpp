@@ -230,6 +230,10 @@ void Lexikon::connectHandlers() {
     connect(Suchen, &QPushButton::clicked, this, &Lexikon::termSearch);
     connect(Text3, &QLineEdit::returnPressed, this, &Lexikon::termSearch);
     connect(Text3, &QLineEdit::textChanged, this, &Lexikon::searchBoxChanged);
+    connect(Command9, &QPushButton::clicked, this, &Lexikon::explanationSearch);
+    connect(Command14, &QPushButton::clicked, this, &Lexikon::moreInformation);
+    connect(Command2, &QPushButton::clicked, this, &Lexikon::enterAddMode);
+    connect(Command1, &QPushButton::clicked, this, &Lexikon::addEntry);
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!fillingList_) resultLineSelected(row);
     });
@@ -353,7 +357,13 @@ void Lexikon::about() { messages::show(this, aboutTitle(), aboutText()); }
 
 void Lexikon::exitProgram() {
     FieldFile::deleteFile(lexicon::kResultFile);
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this) w->close();
     close();
+}
+
+void Lexikon::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the program: the side windows close with
+    // it, and with the last window gone the application quits.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isWindow()) w->close();
+    QWidget::closeEvent(event);
 }

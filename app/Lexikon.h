@@ -98,12 +98,19 @@ public:
     void termSearch();
     void resultLineSelected(int index);
     void searchBoxChanged();
+    void explanationSearch();
+    void moreInformation();
+    void enterAddMode();
+    void addEntry();
 
     // The about message, line by line.
     static QString aboutTitle();
     static QString aboutText();
     static QString searchHelp();
     static QString addHelp();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();

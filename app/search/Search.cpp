@@ -84,10 +84,13 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
     Outcome out;
     vars.hitCount = 0;
     vars.searchKey = text.toLower();
-    // The files hold Windows-1252 bytes, so the key is compared as such bytes;
-    // a key with a character the code page lacks can match no term.
-    const bool keyUsable = cp1252::canEncode(vars.searchKey);
-    const QByteArray key = keyUsable ? cp1252::encode(vars.searchKey) : QByteArray();
+    // The files hold Windows-1252 bytes, so the key is compared as such bytes.
+    // Letters the code page lacks are stored in the dictionary's spelling
+    // without them (zmarł is stored as zmarl), so the key is spelled the same
+    // way; a key with a character that has no such spelling can match no term.
+    const QString spelled = cp1252::transliterate(vars.searchKey);
+    const bool keyUsable = cp1252::canEncode(spelled);
+    const QByteArray key = keyUsable ? cp1252::encode(spelled) : QByteArray();
 
     FieldFile::deleteFile(lexicon::kResultFile);
     FieldFile result;

@@ -1,5 +1,6 @@
 #include "Cp1252.h"
 
+#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -76,6 +77,40 @@ QString unencodable(QStringView text) {
         i += ch.size() - 1;
     }
     return missing;
+}
+
+QString transliterate(const QString& text, QStringList* replaced) {
+    static const QHash<QChar, QString> special = {
+        {QChar(0x0151), QStringLiteral("ö")}, {QChar(0x0150), QStringLiteral("Ö")},
+        {QChar(0x0171), QStringLiteral("ü")}, {QChar(0x0170), QStringLiteral("Ü")},
+        {QChar(0x0111), QStringLiteral("dj")}, {QChar(0x0110), QStringLiteral("Dj")},
+        {QChar(0x0142), QStringLiteral("l")}, {QChar(0x0141), QStringLiteral("L")},
+    };
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (canEncode(QStringView(text).mid(i, 1)) || c.isSurrogate()) {
+            out += c;
+            continue;
+        }
+        QString repl = special.value(c);
+        if (repl.isEmpty()) {
+            // The letter without its combining marks, if that is a letter of the code page.
+            QString base;
+            for (QChar d : QString(c).normalized(QString::NormalizationForm_D))
+                if (d.category() != QChar::Mark_NonSpacing) base += d;
+            if (!base.isEmpty() && base != QString(c) && canEncode(base)) repl = base;
+        }
+        if (repl.isEmpty()) {
+            out += c;
+            continue;
+        }
+        out += repl;
+        const QString pair = QString(c) + QStringLiteral(" → ") + repl;
+        if (replaced && !replaced->contains(pair)) replaced->append(pair);
+    }
+    return out;
 }
 
 }  // namespace cp1252
