@@ -3,7 +3,9 @@
 #include "FieldFile.h"
 #include "LexiconFiles.h"
 #include "Look.h"
+#include "MainConversions.h"
 #include "Messages.h"
+#include "TevoExport.h"
 
 #include <QApplication>
 #include <QFile>
@@ -70,13 +72,14 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 Lexikon::Lexikon(const QStringList& arguments, QWidget* parent) : QWidget(parent) {
-    Q_UNUSED(arguments);
     setObjectName(QStringLiteral("lexikon"));
     setWindowTitle(kStartCaption);
     setFont(look::sansSerif(8));
     look::setBackground(this, look::lightBlue());
     QPixmap icon(QStringLiteral(":/images/icon.png"));
     if (!icon.isNull()) setWindowIcon(icon);
+    drives_ = backup::Drives::fromArguments(arguments);
+    tevoExporter_ = new tevo::Exporter(this);
     buildControls();
     connectHandlers();
     look::setClientSize(this, 9735, 8310);
@@ -234,6 +237,13 @@ void Lexikon::connectHandlers() {
     connect(Command14, &QPushButton::clicked, this, &Lexikon::moreInformation);
     connect(Command2, &QPushButton::clicked, this, &Lexikon::enterAddMode);
     connect(Command1, &QPushButton::clicked, this, &Lexikon::addEntry);
+    connect(Command10, &QPushButton::clicked, this, [this] { runConversion(maintenance::csvToLines); });
+    connect(Command6, &QPushButton::clicked, this, [this] { runConversion(maintenance::twoLinesToThreeColumns); });
+    connect(Command8, &QPushButton::clicked, this, [this] { runConversion(maintenance::fiveToSixColumns); });
+    connect(Command11, &QPushButton::clicked, this, [this] { runConversion(maintenance::fourColumnsToFirstNames); });
+    connect(Command4, &QPushButton::clicked, this, [this] { runConversion(maintenance::copyLexiconsToText); });
+    connect(Command13, &QPushButton::clicked, this, [this] { runConversion(maintenance::importNewEntries); });
+    // Command12 "sortieren" and Command3 "durchzählen" have no action.
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!fillingList_) resultLineSelected(row);
     });

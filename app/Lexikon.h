@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Backup.h"
 #include "MainVariables.h"
 #include "Search.h"
 
@@ -13,6 +14,8 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+namespace tevo { class Exporter; }
+namespace maintenance { struct Outcome; }
 
 // A picture box: shows a picture and reports a click.
 class PictureBox : public QLabel {
@@ -102,6 +105,12 @@ public:
     void moreInformation();
     void enterAddMode();
     void addEntry();
+    void tevoExport();
+    // Runs a main-window conversion and shows its end: the status text in
+    // Text9, or a message box when it could not run to its end.
+    void runConversion(maintenance::Outcome (*conversion)(MainVariables&));
+
+    tevo::Exporter* tevoExporter() const { return tevoExporter_; }
 
     // The about message, line by line.
     static QString aboutTitle();
@@ -120,4 +129,6 @@ private:
     void setSearchButtonWidth();
 
     bool fillingList_ = false;
+    backup::Drives drives_;
+    tevo::Exporter* tevoExporter_;
 };

@@ -93,8 +93,3 @@ void Lexikon::resultLineSelected(int index) {
         }
     }
 }
-
-void Lexikon::searchBoxChanged() {
-    setSearchButtonWidth();
-    Text9->setPlainText(QString());
-}

@@ -184,6 +184,7 @@ protected:
     void SetUp() override {
         LexikonTest::SetUp();
         writeFile("2sp.lex", rec("taufe", "Taufe", "Sakrament", "Al", "-", "sipp") +
+                                 rec("greg", "Taufdatum", "Datum der Taufe", "Al", "-", "sipp") +
                                  rec("greg", "Gregorianischer Kalender", "Kalender", "Al", "-", "sipp"));
         writeFile("2pe.lex", rec("taufe", "Pfarrer", "Seelsorger", "Pe", "-", "sipp") +
                                  rec("", "Dorfpfarrer", "Pfarrer auf dem Dorf", "Pe", "-", "sipp"));
@@ -201,7 +202,7 @@ protected:
 };
 
 TEST_F(MoreInfoTest, ButtonShowsTheTextsOfTheHitsKey) {
-    search("taufe");
+    search("tauf");
     select(0);
     ASSERT_FALSE(w->Command14->isHidden());
     QTest::mouseClick(w->Command14, Qt::LeftButton);
@@ -216,18 +217,22 @@ TEST_F(MoreInfoTest, ButtonShowsTheTextsOfTheHitsKey) {
 
     // While info is open, another "mehr" hit only brings it to the front; the
     // new texts wait in mehrinfo.txt until the window is next created.
-    search("greg");
-    select(0);
+    select(1);
     QTest::mouseClick(w->Command14, Qt::LeftButton);
     EXPECT_EQ(windows::find("info"), info);
+    EXPECT_EQ(windows::raiseCount("info"), 1);
     EXPECT_EQ(infoLines(), (QStringList{"Zeile 1", "Zeile 2", "Zeile 3"}));
     EXPECT_EQ(readFile(lexicon::kMoreInfoTemp), "\"Kalender 1\"\r\n\"Kalender 2\"\r\n");
     info->close();
     QApplication::processEvents();
-    select(-1);
+    EXPECT_EQ(windows::find("info"), nullptr);
     select(0);
+    select(1);
     QTest::mouseClick(w->Command14, Qt::LeftButton);
     EXPECT_EQ(infoLines(), (QStringList{"Kalender 1", "Kalender 2"}));
+    // Every change of the search box closes it.
+    QTest::keyClick(w->Text3, Qt::Key_Backspace);
+    EXPECT_EQ(windows::find("info"), nullptr);
 }
 
 TEST_F(MoreInfoTest, KeyWithoutTextsAndMissingTextFile) {

@@ -1,0 +1,64 @@
+// The search box as a small command line, the TEVO export and the
+// maintainer's conversion buttons of the main window.
+#include "Lexikon.h"
+
+#include "Backup.h"
+#include "CommandWords.h"
+#include "Konvert.h"
+#include "MainConversions.h"
+#include "Messages.h"
+#include "MoreInfo.h"
+#include "OsternWindow.h"
+#include "SchriftenWindows.h"
+#include "TevoExport.h"
+#include "Windows.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+void Lexikon::searchBoxChanged() {
+    setSearchButtonWidth();
+    Text9->setPlainText(QString());
+    windows::close(QStringLiteral("info"));
+
+    const commandwords::Actions a = commandwords::recognise(Text3->text());
+    if (a.ostern) showOstern();
+    if (a.schriften) showSchriften();
+    if (a.backup) {
+        if (backup::copyAdditionsLog(a.drive, drives_)) {
+            Text3->setText(QStringLiteral("Speicherung erledigt"));
+        } else {
+            messages::show(this, QStringLiteral(" F E H L E R   S P E I C H E R M E D I U M "),
+                           QStringLiteral("Das angegebene Speichermedium (Stick oder Diskette) ist nicht bereit!"));
+            Text3->setText(QString());
+        }
+        return;
+    }
+    if (a.tevo) {
+        tevoExport();
+        return;
+    }
+    if (a.konvert) showKonvert();
+    if (a.sources) {
+        vars.selectedMoreKey = QStringLiteral("quel!");
+        moreInformation();
+    }
+    if (!a.storedTextKey.isEmpty()) {
+        vars.selectedMoreKey = a.storedTextKey;
+        moreInformation();
+    }
+}
+
+void Lexikon::tevoExport() {
+    const tevo::ExportResult result = tevoExporter_->run(vars);
+    if (result.allExported())
+        Text2->setText(tevo::completionText());
+    else
+        tevo::showFailures(this, result);
+}
+
+void Lexikon::runConversion(maintenance::Outcome (*conversion)(MainVariables&)) {
+    const maintenance::Outcome outcome = conversion(vars);
+    if (maintenance::report(this, outcome) && !outcome.status.isEmpty()) Text9->setPlainText(outcome.status);
+}
