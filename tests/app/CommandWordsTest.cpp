@@ -1,0 +1,191 @@
+#include "CommandWords.h"
+#include "LexiconFiles.h"
+#include "LexikonTestSupport.h"
+#include "MoreInfo.h"
+#include "TevoExport.h"
+#include "Windows.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+class CommandWordsTest : public LexikonTest {
+protected:
+    void SetUp() override {
+        LexikonTest::SetUp();
+        writeFile("2te.lex", cp("\"quel!\",\"sipp   eigene Zusammenstellung\"\r\n\"taufe!\",\"Taufe-Text\"\r\n"
+                                "\"quell!\",\"anderer Text\"\r\n"));
+    }
+    void typeKeyByKey(const QString& text) { typeKeys(w->Text3, text); }
+    QStringList infoLines() {
+        auto* info = qobject_cast<InfoWindow*>(windows::find("info"));
+        QStringList out;
+        for (int i = 0; info && i < info->List1->count(); ++i) out.append(info->List1->item(i)->text());
+        return out;
+    }
+};
+
+TEST(CommandWordRecognition, ComparisonsAreExact) {
+    using commandwords::recognise;
+    for (const char* t : {"oster", "OSTERN", "Aschermittwoch", "Datumsrechner", "fronleichnam", "Palmsonntag", "pfingsten"})
+        EXPECT_TRUE(recognise(t).ostern) << t;
+    for (const char* t : {"Oste", " ostern", "", "datu"}) EXPECT_FALSE(recognise(t).ostern) << t;
+    EXPECT_TRUE(recognise("Schriften").schriften);
+    EXPECT_FALSE(recognise("Schrif").schriften);
+    EXPECT_TRUE(recognise("speichern a:").backup);
+    EXPECT_EQ(recognise("speichern a:").drive, "a:");
+    EXPECT_EQ(recognise("speich:").drive, "h:");
+    EXPECT_FALSE(recognise("Speichern a:").backup);
+    EXPECT_FALSE(recognise("speichern a").backup);
+    EXPECT_TRUE(recognise("Tevo").tevo);
+    EXPECT_TRUE(recognise("TEVO").tevo);
+    const auto tevoBang = recognise("tevo!");
+    EXPECT_TRUE(tevoBang.tevo);
+    EXPECT_TRUE(tevoBang.storedTextKey.isEmpty());
+    EXPECT_TRUE(recognise("konv>").konvert);
+    EXPECT_TRUE(recognise("CONV>").konvert);
+    EXPECT_FALSE(recognise("konv").konvert);
+    const auto quell = recognise("quell!");
+    EXPECT_TRUE(quell.sources);
+    EXPECT_EQ(quell.storedTextKey, "quell!");
+    EXPECT_EQ(recognise("Taufe!").storedTextKey, "taufe!");
+    EXPECT_TRUE(recognise("").storedTextKey.isEmpty());
+}
+
+TEST_F(CommandWordsTest, FeastWordOpensTheCalculatorOnceAndRaisesIt) {
+    typeKeyByKey("Oste");
+    EXPECT_EQ(windows::find("ostern"), nullptr);
+    typeKeyByKey("r");
+    QWidget* ostern = windows::find("ostern");
+    ASSERT_NE(ostern, nullptr);
+    EXPECT_EQ(windows::raiseCount("ostern"), 0);
+    typeKeyByKey("n");
+    EXPECT_EQ(windows::find("ostern"), ostern);
+    EXPECT_EQ(windows::raiseCount("ostern"), 1);
+    EXPECT_EQ(w->List1->count(), 0);  // the check never searches
+    EXPECT_FALSE(exists(lexicon::kResultFile));
+
+    w->Text3->clear();
+    typeKeyByKey("Schrif");
+    EXPECT_EQ(windows::find("schriften"), nullptr);
+    typeKeyByKey("t");
+    EXPECT_NE(windows::find("schriften"), nullptr);
+    w->Text3->clear();
+    typeKeyByKey("CONV>");
+    EXPECT_NE(windows::find("konvert"), nullptr);
+}
+
+TEST_F(CommandWordsTest, StoredTextsAndSourceList) {
+    typeKeyByKey("Taufe!");
+    EXPECT_EQ(infoLines(), QStringList{"Taufe-Text"});
+    EXPECT_EQ(w->vars.selectedMoreKey, "");
+
+    // "quell!" shows the source list at "quell" and runs the display again at
+    // "quell!": the open window keeps the source list, the new texts wait in
+    // mehrinfo.txt.
+    w->Text3->clear();
+    typeKeyByKey("quell!");
+    EXPECT_EQ(infoLines(), QStringList{"sipp   eigene Zusammenstellung"});
+    EXPECT_EQ(readFile(lexicon::kMoreInfoTemp), "\"anderer Text\"\r\n");
+
+    // Emptying the box resets the button, empties Text9 and closes info, nothing else.
+    w->Text9->setPlainText("weg");
+    w->Suchen->resize(10, w->Suchen->height());
+    w->Text5->setText("Kopf");
+    w->Text3->clear();
+    EXPECT_EQ(w->Suchen->width(), 157);
+    EXPECT_TRUE(w->Text9->toPlainText().isEmpty());
+    EXPECT_EQ(windows::find("info"), nullptr);
+    EXPECT_EQ(w->Text5->text(), "Kopf");
+}
+
+TEST_F(CommandWordsTest, TevoRunsOnlyTheExport) {
+    const QString qstrip = qEnvironmentVariable("QSTRIP_BINARY");
+    ASSERT_TRUE(QFile::exists(qstrip)) << qstrip.toStdString();
+    w->tevoExporter()->setFilterProgram(qstrip);
+    for (const char* f : {"2da.lex", "2kr.lex", "2la.lex", "2pe.lex", "2vo.lex"}) writeFile(f, QByteArray());
+    writeFile("2sp.lex", rec("x", "Pate", "Taufzeuge", "Al", "", "abc"));
+    typeKeyByKey("tevo!");
+    ASSERT_TRUE(w->tevoExporter()->waitForFilters(10000));
+    EXPECT_EQ(w->Text2->text(), "Alle Lexikondateien sind ins TEVO-Format konvertiert");
+    EXPECT_EQ(readFile("outsp"), "\"Pate;Taufzeuge;Al;;abc\"\r\n");
+    EXPECT_EQ(readFile("2sp.tvx"), "Pate;Taufzeuge;Al;;abc\r\n");
+    EXPECT_EQ(windows::find("info"), nullptr);  // "!" is not tested after the export
+    EXPECT_FALSE(exists(lexicon::kMoreInfoTemp));
+    EXPECT_EQ(w->Text3->text(), "tevo!");
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+class BackupTest : public CommandWordsTest {
+protected:
+    void SetUp() override {
+        CommandWordsTest::SetUp();
+        ASSERT_TRUE(medium.isValid());
+        w = std::make_unique<Lexikon>(QStringList{"sippora", "--laufwerk", "e=" + medium.path()});
+        w->show();
+    }
+    QByteArray onMedium() const {
+        QFile f(QDir(medium.path()).filePath(lexicon::kAdditionsLog));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QStringList filesOnMedium() const { return QDir(medium.path()).entryList(QDir::Files | QDir::Hidden); }
+    void expectNotReady(int count) {
+        ASSERT_EQ(messages_.size(), count);
+        EXPECT_EQ(messages_.last().title, " F E H L E R   S P E I C H E R M E D I U M ");
+        EXPECT_EQ(messages_.last().text, "Das angegebene Speichermedium (Stick oder Diskette) ist nicht bereit!");
+        EXPECT_EQ(w->Text3->text(), "");
+    }
+    QTemporaryDir medium;
+};
+
+TEST_F(BackupTest, CopiesTheLogWhenTheColonIsTyped) {
+    const QByteArray log = cp("\"\",\"Gevatter\",\"Pate\",\"\",\"\",\"zub\"\r\n");
+    writeFile(lexicon::kAdditionsLog, log);
+    typeKeyByKey("speichern e");
+    EXPECT_TRUE(filesOnMedium().isEmpty());
+    typeKeyByKey(":");
+    EXPECT_EQ(onMedium(), log);
+    EXPECT_EQ(w->Text3->text(), "Speicherung erledigt");
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_EQ(filesOnMedium(), QStringList{lexicon::kAdditionsLog});
+    w->Text3->clear();
+    typeKeyByKey("Speichern e:");  // as typed: a capital S is no command
+    EXPECT_EQ(w->Text3->text(), "Speichern e:");
+}
+
+TEST_F(BackupTest, MediumNotReady) {
+    writeFile(lexicon::kAdditionsLog, "\"x\"\r\n");
+    typeKeyByKey("speichern x:");  // a letter that names nothing
+    expectNotReady(1);
+
+    QFile::remove(path(lexicon::kAdditionsLog));  // nothing added yet
+    typeKeyByKey("speichern e:");
+    expectNotReady(2);
+    EXPECT_TRUE(filesOnMedium().isEmpty());
+}
+
+TEST_F(BackupTest, AFailedCopyKeepsThePreviousBackup) {
+    QFile old(QDir(medium.path()).filePath(lexicon::kAdditionsLog));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("alte Sicherung\r\n");
+    old.close();
+    writeFile(lexicon::kAdditionsLog, QByteArray(64 * 1024, 'x'));
+    // A medium that runs full: writes beyond 4 KiB fail.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    typeKeyByKey("speichern e:");
+    setrlimit(RLIMIT_FSIZE, &before);
+    expectNotReady(1);
+    EXPECT_EQ(onMedium(), "alte Sicherung\r\n");
+    EXPECT_EQ(filesOnMedium(), QStringList{lexicon::kAdditionsLog});  // no temporary file left
+}
+
+}  // namespace
