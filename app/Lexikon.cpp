@@ -6,6 +6,7 @@
 #include "MainConversions.h"
 #include "Messages.h"
 #include "TevoExport.h"
+#include "WrappingButton.h"
 
 #include <QApplication>
 #include <QFile>
@@ -44,7 +45,7 @@ QLabel* captionBox(QWidget* parent, const char* name, const QString& text) {
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = make<QPushButton>(parent, name);
+    auto* b = make<WrappingButton>(parent, name);
     b->setText(caption);
     return b;
 }

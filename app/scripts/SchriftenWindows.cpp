@@ -6,8 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <array>
 
 namespace {
@@ -59,19 +57,6 @@ const PictureInfo& picture(int number) {
 }
 
 }  // namespace scripts
-
-void WrappingButton::paintEvent(QPaintEvent*) {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
-                         caption, QPalette::ButtonText);
-}
 
 SchriftenWindow::SchriftenWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("schriften"));

@@ -1,20 +1,11 @@
 #pragma once
 
 #include <QPixmap>
+#include "WrappingButton.h"
+
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
-
-// A push button whose caption wraps within the button when it does not fit
-// on one line.
-class WrappingButton : public QPushButton {
-    Q_OBJECT
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 // The selection window "schriften" ("Schriftenauswahl").
 class SchriftenWindow : public QWidget {
