@@ -23,6 +23,9 @@ void Lexikon::searchBoxChanged() {
     windows::close(QStringLiteral("info"));
 
     const commandwords::Actions a = commandwords::recognise(Text3->text());
+    // The user goes on typing in the search box: windows come to the front
+    // without taking the keyboard focus from it.
+    const windows::KeepFocus keepFocus;
     if (a.ostern) showOstern();
     if (a.schriften) showSchriften();
     if (a.backup) {

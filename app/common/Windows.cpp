@@ -11,6 +11,8 @@ QHash<QString, QPointer<QWidget>>& open() {
     static QHash<QString, QPointer<QWidget>> map;
     return map;
 }
+int gKeepFocus = 0;
+
 QHash<QString, int>& raises() {
     static QHash<QString, int> map;
     return map;
@@ -26,7 +28,7 @@ Shown show(const QString& name, const std::function<QWidget*()>& create) {
     if (slot) {
         slot->show();
         slot->raise();
-        slot->activateWindow();
+        if (!gKeepFocus) slot->activateWindow();
         ++raises()[name];
         return {slot.data(), false};
     }
@@ -34,9 +36,11 @@ Shown show(const QString& name, const std::function<QWidget*()>& create) {
     w->setObjectName(name);
     w->setAttribute(Qt::WA_DeleteOnClose);
     slot = w;
+    if (gKeepFocus) w->setAttribute(Qt::WA_ShowWithoutActivating);
     w->show();
     w->raise();
-    w->activateWindow();
+    if (!gKeepFocus) w->activateWindow();
+    w->setAttribute(Qt::WA_ShowWithoutActivating, false);
     return {w, true};
 }
 
@@ -56,6 +60,9 @@ void close(const QString& name) {
         }
     }
 }
+
+KeepFocus::KeepFocus() { ++gKeepFocus; }
+KeepFocus::~KeepFocus() { --gKeepFocus; }
 
 int raiseCount(const QString& name) { return raises().value(name); }
 

@@ -24,6 +24,17 @@ QWidget* find(const QString& name);
 // Closes (and so destroys) the window if it is open; does nothing otherwise.
 void close(const QString& name);
 
+// While an object of this class lives, show() brings windows to the front
+// without taking the keyboard focus from the window the user is typing in
+// (the search box opens windows while a word is still being typed).
+class KeepFocus {
+public:
+    KeepFocus();
+    ~KeepFocus();
+    KeepFocus(const KeepFocus&) = delete;
+    KeepFocus& operator=(const KeepFocus&) = delete;
+};
+
 // How many times a window of that name was brought to the front while already
 // open; lets tests tell "raised" from "created".
 int raiseCount(const QString& name);
