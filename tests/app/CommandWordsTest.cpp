@@ -189,3 +189,24 @@ TEST_F(BackupTest, AFailedCopyKeepsThePreviousBackup) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CommandWordsTest, ConversionButtonsReportInText9AndExitClosesSideWindows) {
+    writeFile("5-sp.txt", "\"Abt\",\"abbot\",\"Al\",\"x\",\"q\"\r\n");
+    QTest::mouseClick(w->Command8, Qt::LeftButton);
+    EXPECT_EQ(readFile("6fi.lex"), "\" \",\"Abt\",\"abbot\",\"Al\",\"-\",\"q\"\r\n");
+    EXPECT_EQ(w->Text9->toPlainText(), "5-spaltig auf 6-spaltig-OK");
+    QTest::mouseClick(w->Command10, Qt::LeftButton);  // no span-de-6sp.csv: a message, Text9 kept
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_[0].text.contains("span-de-6sp.csv"));
+    EXPECT_EQ(w->Text9->toPlainText(), "5-spaltig auf 6-spaltig-OK");
+
+    typeKeyByKey("schrift");
+    ASSERT_NE(windows::find("schriften"), nullptr);
+    QTest::mouseClick(w->ende, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(windows::find("schriften"), nullptr);
+}
+
+}  // namespace
