@@ -257,7 +257,7 @@ QString furtherInfo(Rng& rng) {
     return s;
 }
 
-struct FileSpec {
+struct FilePlan {
     const char* name;
     const Vocabulary& (*vocabulary)();
     int count;
@@ -280,20 +280,20 @@ QString codeFor(Rng& rng, const QString& file) {
 QMap<QString, int> generate(const QString& dir, const Sizes& sizes, std::uint64_t seed) {
     QMap<QString, int> written;
     if (!QDir().mkpath(dir)) return {};
-    const FileSpec specs[] = {
+    const FilePlan plans[] = {
         {"2sp.lex", spVocabulary, sizes.sp, 4}, {"2la.lex", laVocabulary, sizes.la, 1},
         {"2pe.lex", peVocabulary, sizes.pe, 3}, {"2kr.lex", krVocabulary, sizes.kr, 1},
         {"2da.lex", daVocabulary, sizes.da, 1}, {"2vo.lex", voVocabulary, sizes.vo, 1},
     };
     Rng rng(seed);
-    for (const FileSpec& spec : specs) {
-        const QString name = QString::fromLatin1(spec.name);
+    for (const FilePlan& plan : plans) {
+        const QString name = QString::fromLatin1(plan.name);
         FieldFile out;
         if (!out.openForWriting(QDir(dir).filePath(name))) return {};
-        const Vocabulary& v = spec.vocabulary();
-        for (int i = 0; i < spec.count; ++i) {
+        const Vocabulary& v = plan.vocabulary();
+        for (int i = 0; i < plan.count; ++i) {
             FieldValues rec;
-            rec.append(rng.chance(spec.morePercent) ? rng.pick(moreKeys()) : QString());
+            rec.append(rng.chance(plan.morePercent) ? rng.pick(moreKeys()) : QString());
             rec.append(term(rng, v));
             rec.append(explanation(rng));
             rec.append(codeFor(rng, name));
@@ -302,7 +302,7 @@ QMap<QString, int> generate(const QString& dir, const Sizes& sizes, std::uint64_
             if (!out.writeRecord(rec)) return {};
         }
         if (!out.close()) return {};
-        written.insert(name, spec.count);
+        written.insert(name, plan.count);
     }
     return written;
 }
