@@ -79,14 +79,14 @@ def cell_frame(draw, box, label, label_px=16):
     draw.text(((x + 9) * SS, (y + 6) * SS), label, font=font(DEJAVU_SERIF, label_px), fill=LABEL)
 
 
-# --- Kurrent, drawn with a broad pen -------------------------------------------------------
+# --- Kurrent, drawn with a pointed pen -----------------------------------------------------
 
-SLANT = 0.38        # x shift per unit of height: the script leans right
-X_SCALE = 1.45      # the outlines are drawn narrow; the written letters are wider
-NIB_ANGLE = math.radians(40)
+SLANT = 0.5         # x shift per unit of height: the script leans strongly to the right
+X_SCALE = 1.6       # widening of the outlines; Kurrent stays narrow
+HAIR = 0.16         # a hairline's width as a share of the full downstroke
 
 
-def catmull_rom(points, steps=14):
+def catmull_rom(points, steps=16):
     if len(points) < 2:
         return points
     pts = [points[0]] + points + [points[-1]]
@@ -121,22 +121,56 @@ def glyph_extent(strokes):
     return min(xs), max(xs)
 
 
+def pen_widths(pts, nib):
+    """Width at every point of a path: full where the pen runs down along the slant (the
+    writer presses the split nib open), a hairline where it runs up or sideways."""
+    down = (-SLANT / math.hypot(1, SLANT), 1 / math.hypot(1, SLANT))  # screen y grows down
+    seg = []
+    for (ax, ay), (bx, by) in zip(pts, pts[1:]):
+        length = math.hypot(bx - ax, by - ay)
+        if length == 0:
+            seg.append(None)
+            continue
+        along = ((bx - ax) * down[0] + (by - ay) * down[1]) / length
+        pressure = max(0.0, along) ** 2.2
+        seg.append(nib * (HAIR + (1 - HAIR) * pressure))
+    seg = [w if w is not None else nib * HAIR for w in seg] or [nib * HAIR]
+    # Smooth the swelling a little so that the pressure comes and goes gradually.
+    smooth = []
+    for i in range(len(seg)):
+        window = seg[max(0, i - 2):i + 3]
+        smooth.append(sum(window) / len(window))
+    widths = [smooth[0]] + [(a + b) / 2 for a, b in zip(smooth, smooth[1:])] + [smooth[-1]]
+    # Downstrokes taper into their ends instead of stopping bluntly.
+    for k in range(min(3, len(widths))):
+        f = (k + 1) / 4
+        widths[k] = min(widths[k], nib * (HAIR + (1 - HAIR) * f))
+        widths[-1 - k] = min(widths[-1 - k], nib * (HAIR + (1 - HAIR) * f))
+    return widths
+
+
+HAIR_MIN = 1.1      # pixels: the thinnest line that still survives the reduction
+
+
 def draw_kurrent(draw, strokes, cx, baseline, unit, nib):
     """Draws a letter centred on cx, its baseline at `baseline` (pixels), one x-height = unit."""
     lo, hi = glyph_extent(strokes)
     ox = cx - (lo + hi) / 2 * unit
-    nx, ny = math.cos(NIB_ANGLE) * nib / 2, -math.sin(NIB_ANGLE) * nib / 2
-    hair = max(1.0, nib * 0.12)
     for stroke in strokes:
         pts = [((ox + (X_SCALE * x + SLANT * y) * unit) * SS, (baseline - y * unit) * SS)
                for (x, y) in stroke_path(stroke)]
-        for (ax, ay), (bx, by) in zip(pts, pts[1:]):
-            draw.polygon([(ax - nx * SS, ay - ny * SS), (ax + nx * SS, ay + ny * SS),
-                          (bx + nx * SS, by + ny * SS), (bx - nx * SS, by - ny * SS)], fill=INK)
-            draw.line([(ax, ay), (bx, by)], fill=INK, width=int(hair * SS))
-        for (ax, ay) in (pts[0], pts[-1]):
-            r = hair * SS / 2
-            draw.ellipse([ax - r, ay - r, ax + r, ay + r], fill=INK)
+        widths = [max(HAIR_MIN, w) * SS for w in pen_widths(pts, nib)]
+        for i, ((ax, ay), (bx, by)) in enumerate(zip(pts, pts[1:])):
+            length = math.hypot(bx - ax, by - ay)
+            if length == 0:
+                continue
+            px, py = -(by - ay) / length, (bx - ax) / length
+            wa, wb = widths[i] / 2, widths[i + 1] / 2
+            draw.polygon([(ax + px * wa, ay + py * wa), (bx + px * wb, by + py * wb),
+                          (bx - px * wb, by - py * wb), (ax - px * wa, ay - py * wa)], fill=INK)
+        for (x, y), w in zip(pts, widths):
+            r = w / 2
+            draw.ellipse([x - r, y - r, x + r, y + r], fill=INK)
 
 
 LETTER_LABELS = {"ſ": "s (lang)", "s": "s (Schluss-s)"}
@@ -154,7 +188,7 @@ def kurrent_chart(path, size, letters, table, columns, rows, title, unit, cap_ro
         # Room above the baseline for ascenders/capitals, below for descenders.
         baseline = y + 8 + (h - 16) * cap_room / (cap_room + 1.5)
         u = min(unit, (h - 18) / (cap_room + 1.5))
-        draw_kurrent(draw, strokes, x + w / 2 + 8, baseline, u, nib=max(2.5, u * 0.2))
+        draw_kurrent(draw, strokes, x + w / 2 + 8, baseline, u, nib=max(2.5, u * 0.11))
     finish(img, width, height, path)
 
 
