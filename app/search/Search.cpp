@@ -69,16 +69,6 @@ QStringList filesForOption(int option) {
     }
 }
 
-QString moreInfoIndicator(const QString& file, const QString& moreKey, const QString& term,
-                          const QString& explanation, const QString& furtherInfo,
-                          const QStringList& moreFiles) {
-    const int limit = file == QLatin1String("2la.lex") ? kLatinLimit : kLimit;
-    QString ind = (furtherInfo.isEmpty() || furtherInfo == QLatin1String("-")) ? "nein" : "ja";
-    if (term.size() > limit || explanation.size() > limit) ind = "ja";
-    if (moreFiles.contains(file) && !moreKey.isEmpty()) ind = "mehr";
-    return ind;
-}
-
 Outcome run(const QString& text, MatchMode mode, const QStringList& files, const Params& params,
             MainVariables& vars) {
     Outcome out;
@@ -140,9 +130,7 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
         if (any) {
             lastRead.clear();
             for (int i = 0; i < lexicon::kRecordFields; ++i) lastRead.append(FieldFile::decodeItem(r[i]));
-            lastRead.insert(5, moreInfoIndicator(file, textOf(lastRead[0]), textOf(lastRead[1]),
-                                                 textOf(lastRead[2]), textOf(lastRead[4]),
-                                                 params.moreFiles));
+            lastRead.insert(5, QString::fromLatin1(indicatorFor(file, r, moreFile)));
         }
     }
     if (resultOpen && !result.close()) {

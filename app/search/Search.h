@@ -39,11 +39,6 @@ struct Outcome {
 // `option` is the number of the selected option 3..9 of the frame "Lexika".
 QStringList filesForOption(int option);
 
-// The MoreInfoIndicator of a record: "mehr", "ja" or "nein".
-QString moreInfoIndicator(const QString& file, const QString& moreKey, const QString& term,
-                          const QString& explanation, const QString& furtherInfo,
-                          const QStringList& moreFiles);
-
 // Runs a search for `text` (not empty) over `files`: deletes the ResultFile,
 // appends every hit of every complete record to it, then reads it back into
 // list lines. Leaves the record buffer and the search's working values in `vars`.
