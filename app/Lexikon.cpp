@@ -2,6 +2,7 @@
 
 #include "FieldFile.h"
 #include "LexiconFiles.h"
+#include "ListLine.h"
 #include "Look.h"
 #include "MainConversions.h"
 #include "Messages.h"
@@ -9,14 +10,21 @@
 #include "WrappingButton.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyle>
 
 using look::place;
 
@@ -38,6 +46,14 @@ W* make(QWidget* parent, const char* name) {
 
 QLabel* captionBox(QWidget* parent, const char* name, const QString& text) {
     auto* l = make<QLabel>(parent, name);
+    l->setText(text);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    look::setBackground(l, look::lightBlue());
+    return l;
+}
+
+HeadingsBox* headingsBox(QWidget* parent, const char* name, const QString& text) {
+    auto* l = make<HeadingsBox>(parent, name);
     l->setText(text);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     look::setBackground(l, look::lightBlue());
@@ -66,6 +82,40 @@ QPlainTextEdit* multiLine(QWidget* parent, const char* name, bool scrollBar) {
 }
 
 }  // namespace
+
+void HeadingsBox::setColumnPitch(qreal left, qreal pitch) {
+    left_ = left;
+    pitch_ = pitch;
+    update();
+}
+
+void HeadingsBox::paintEvent(QPaintEvent* event) {
+    // The headings are one text whose five parts stand apart by runs of blanks;
+    // each is drawn above the first character of its column of the list.
+    static const int columns[] = {0, 30, 61, 69, 82};
+    const QStringList parts = text().split(QRegularExpression(QStringLiteral(" {2,}")), Qt::SkipEmptyParts);
+    if (pitch_ <= 0 || parts.size() != 5) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Each heading must fit above its column: the type shrinks until all do.
+    QFont f = font();
+    for (; f.pointSizeF() > 5; f.setPointSizeF(f.pointSizeF() - 0.25)) {
+        const QFontMetricsF fm(f);
+        bool fits = true;
+        for (int i = 0; i < 5 && fits; ++i) {
+            const qreal room = i < 4 ? (columns[i + 1] - columns[i] - 0.5) * pitch_ : width() - x0(columns[i]);
+            fits = fm.horizontalAdvance(parts[i]) <= room;
+        }
+        if (fits) break;
+    }
+    QPainter p(this);
+    p.setFont(f);
+    p.setPen(palette().color(QPalette::WindowText));
+    for (int i = 0; i < 5; ++i)
+        p.drawText(QRectF(x0(columns[i]), 0, width() - x0(columns[i]), height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   parts[i]);
+}
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
@@ -114,13 +164,14 @@ void Lexikon::buildControls() {
     place(Command9, 2520, 840, 855, 520);
     Command2 = button(this, "Command2", QStringLiteral("Ergänzen"));
     place(Command2, 3480, 840, 1095, 520);
-    Text5 = captionBox(this, "Text5", QStringLiteral("Suchergebnisse"));
+    Text5 = headingsBox(this, "Text5", QStringLiteral("Suchergebnisse"));
     place(Text5, 120, 1440, 9495, 285);
     List1 = make<QListWidget>(this, "List1");
-    List1->setFont(look::fixedPitch(9));
     List1->setUniformItemSizes(true);
+    List1->setTextElideMode(Qt::ElideNone);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     place(List1, 120, 1680, 9495, 1185);
+    fitListFont();
     Text8 = captionBox(this, "Text8", QStringLiteral("Weiter Informationen"));
     place(Text8, 120, 3000, 5175, 315);
     Text9 = multiLine(this, "Text9", true);
@@ -205,10 +256,119 @@ void Lexikon::buildControls() {
     Command13 = button(this, "Command13", QStringLiteral("2fi.lex-imp"));
     place(Command13, 8520, 7560, 1095, 375);
 
-    // The search box comes first in the tab order, so it has the focus at start.
-    setTabOrder(Text3, Option1);
-    setTabOrder(Option1, Command7);
+    groupOptions();
+    chainTabOrder();
     Text3->setFocus();
+}
+
+void Lexikon::fitListFont() {
+    // A whole list line (86 characters, the four source letters included) must
+    // fit beside the vertical scroll bar, without elision: the design's 9 pt,
+    // smaller only where the platform's fixed-pitch face runs wider.
+    const int margin = List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, List1) + 1;
+    const int room = List1->width() - 2 * List1->frameWidth() -
+                     List1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, List1) - 2 * margin;
+    QFont f = look::fixedPitch(9);
+    const QString line(listline::kLineLength, u'M');
+    while (QFontMetricsF(f).horizontalAdvance(line) > room && f.pointSizeF() > 6) f.setPointSizeF(f.pointSizeF() - 0.25);
+    List1->setFont(f);
+    Text5->setColumnPitch(List1->x() - Text5->x() + List1->frameWidth() + margin,
+                          QFontMetricsF(f).horizontalAdvance(line) / listline::kLineLength);
+}
+
+void Lexikon::groupOptions() {
+    // Each designed group is exclusive on its own: a selected option cannot be
+    // clicked off, and selecting one deselects only the others of its group.
+    auto group = [this](std::initializer_list<QRadioButton*> options) {
+        auto* g = new QButtonGroup(this);
+        g->setExclusive(true);
+        for (QRadioButton* o : options) {
+            g->addButton(o);
+            o->installEventFilter(this);
+        }
+        connect(g, &QButtonGroup::buttonToggled, this, [this] { updateFocusPolicies(); });
+        return g;
+    };
+    matchGroup_ = group({Option1, Option2});
+    dictionaryGroup_ = group({Option3, Option4, Option5, Option6, Option7, Option8, Option9});
+    // The languages in the order they stand in their two columns.
+    languageGroup_ = group({Option10, Option11, Option12, Option15, Option14, Option13, Option16, Option18, Option17});
+}
+
+void Lexikon::chainTabOrder() {
+    // The search box first, then the controls from top to bottom; an option
+    // group is one stop. The add-mode controls follow in the order of typing.
+    const QList<QWidget*> order{
+        Text3,    Option1,  Option2,  Command7, Command5, Suchen,   Command9,  Command2,  List1,
+        Text9,    Option3,  Option4,  Option5,  Option6,  Option7,  Option8,   Option9,   ende,
+        Command14, Text4,   Text2,    Text7,    Text11,   Option10, Option11,  Option12,  Option15,
+        Option14, Option13, Option16, Option18, Option17, Command1, Command12, Command3, Command10,
+        Command6, Command8,  Command11, Command4, Command13};
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+bool Lexikon::isReachable(const QWidget* w) const {
+    // Reachable: shown, and wholly inside the visible part of the window (the
+    // design hides the add-mode controls and the maintenance row by a window
+    // too low to show them).
+    if (!w->isVisibleTo(this)) return false;
+    const QRect r(w->mapTo(this, QPoint(0, 0)), w->size());
+    return rect().contains(r);
+}
+
+void Lexikon::updateFocusPolicies() {
+    for (QWidget* w : findChildren<QWidget*>()) {
+        QVariant design = w->property("designFocusPolicy");
+        if (!design.isValid()) {
+            if (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty() || w->objectName().startsWith(u'q'))
+                continue;
+            design = int(w->focusPolicy());
+            w->setProperty("designFocusPolicy", design);
+        }
+        auto policy = Qt::FocusPolicy(design.toInt());
+        if (auto* o = qobject_cast<QRadioButton*>(w); o && o->group()) {
+            // Tab enters a group at its selected option (its first, while none is).
+            QAbstractButton* entry = o->group()->checkedButton();
+            if (!entry) entry = o->group()->buttons().constFirst();
+            if (o != entry) policy = Qt::ClickFocus;
+        }
+        if (!isReachable(w)) policy = Qt::NoFocus;
+        w->setFocusPolicy(policy);
+    }
+    QWidget* f = focusWidget();
+    if (f && f != Text3 && !isReachable(f)) Text3->setFocus();
+}
+
+bool Lexikon::moveWithinGroup(QRadioButton* from, int key) {
+    QList<QAbstractButton*> options = from->group()->buttons();
+    options.removeIf([this](QAbstractButton* b) { return !b->isVisibleTo(this); });
+    const qsizetype at = options.indexOf(from);
+    if (at < 0 || options.size() < 2) return true;
+    const int step = (key == Qt::Key_Down || key == Qt::Key_Right) ? 1 : -1;
+    QAbstractButton* next = options[(at + step + options.size()) % options.size()];
+    // Selecting by arrow key keeps the keyboard in the group, so that the user
+    // can go on moving; a click puts the focus into the search box.
+    movingByKeyboard_ = true;
+    next->setFocus(Qt::OtherFocusReason);
+    next->setChecked(true);
+    movingByKeyboard_ = false;
+    return true;
+}
+
+bool Lexikon::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* o = qobject_cast<QRadioButton*>(watched);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (o && o->group() &&
+            (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right))
+            return moveWithinGroup(o, key);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Lexikon::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    updateFocusPolicies();
 }
 
 void Lexikon::connectHandlers() {
@@ -235,7 +395,7 @@ void Lexikon::connectHandlers() {
     connect(Text3, &QLineEdit::returnPressed, this, &Lexikon::termSearch);
     connect(Text3, &QLineEdit::textChanged, this, &Lexikon::searchBoxChanged);
     connect(Command9, &QPushButton::clicked, this, &Lexikon::explanationSearch);
-    connect(Command14, &QPushButton::clicked, this, &Lexikon::moreInformation);
+    connect(Command14, &QPushButton::clicked, this, &Lexikon::moreInformationClicked);
     connect(Command2, &QPushButton::clicked, this, &Lexikon::enterAddMode);
     connect(Command1, &QPushButton::clicked, this, &Lexikon::addEntry);
     connect(Command10, &QPushButton::clicked, this, [this] { runConversion(maintenance::csvToLines); });
@@ -272,6 +432,7 @@ void Lexikon::startUp() {
     Command8->setVisible(true);
     Command10->setVisible(true);
     Text3->setFocus();
+    updateFocusPolicies();
 }
 
 void Lexikon::setSearchButtonWidth() { Suchen->resize(look::twips(2350), Suchen->height()); }
@@ -288,21 +449,18 @@ void Lexikon::dictionaryChosen(int option) {
         {"Vornamenlexikon", "2vo.lex", "Vo"},           {"Sprachenlexikon-Allgemein", "2sp.lex", "Al"},
     };
     const Choice& c = choices[option - 4];
-    Text3->setFocus();
+    if (!movingByKeyboard_) Text3->setFocus();
     Frame2->setVisible(option == 4);
     setWindowTitle(dictionaryCaption(QString::fromUtf8(c.name)));
     vars.targetLexiconFile = QString::fromLatin1(c.file);
-    if (c.code) {
-        vars.recCategory = QString::fromLatin1(c.code);
-        vars.newEntryCategory = QString::fromLatin1(c.code);
-    }
+    if (c.code) vars.recCategory = QString::fromLatin1(c.code);
+    updateFocusPolicies();
 }
 
 void Lexikon::languageChosen(int option) {
     static const char* codes[] = {"Ts", "Po", "Un", "It", "Ru", "Se", "La", "", "Sn"};
     const QString code = QString::fromLatin1(codes[option - 10]);
     vars.recCategory = code;
-    vars.newEntryCategory = code;
     vars.targetLexiconFile = QStringLiteral("2sp.lex");
 }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
@@ -27,6 +28,26 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The caption box above the result list. A search writes the column headings
+// into it as one text; they are drawn each above its column of the list, whose
+// character width the list reports through setColumnPitch().
+class HeadingsBox : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    // `left` is the x of the list's first character, relative to this box;
+    // `pitch` the width of one character of the list's font.
+    void setColumnPitch(qreal left, qreal pitch);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    qreal x0(int column) const { return left_ + column * pitch_; }
+    qreal left_ = 0;
+    qreal pitch_ = 0;
 };
 
 // The main window: search box and buttons, result list, detail boxes, the
@@ -50,7 +71,7 @@ public:
     QPushButton* Suchen;
     QPushButton* Command9;
     QPushButton* Command2;
-    QLabel* Text5;
+    HeadingsBox* Text5;
     QListWidget* List1;
     QLabel* Text8;
     QPlainTextEdit* Text9;
@@ -102,7 +123,8 @@ public:
     void resultLineSelected(int index);
     void searchBoxChanged();
     void explanationSearch();
-    void moreInformation();
+    void moreInformation();         // the display, also run by the command words
+    void moreInformationClicked();  // Command14: afresh for the selected hit
     void enterAddMode();
     void addEntry();
     void tevoExport();
@@ -120,6 +142,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -127,6 +151,25 @@ private:
     void runSearch(const search::Params& params);
     int selectedDictionaryOption() const;
     void setSearchButtonWidth();
+    void groupOptions();
+    void chainTabOrder();
+    void fitListFont();
+    // Controls outside the visible part of the window take no keyboard focus,
+    // and an option group is entered by Tab at its selected option only.
+    void updateFocusPolicies();
+    bool moveWithinGroup(QRadioButton* from, int key);
+    void leaveAddMode();
+    bool isReachable(const QWidget* w) const;
+    struct EntryTarget {
+        QString file;
+        QString code;
+    };
+    EntryTarget shownTarget() const;
+
+    QButtonGroup* matchGroup_ = nullptr;       // Option1, Option2
+    QButtonGroup* dictionaryGroup_ = nullptr;  // Option3 .. Option9
+    QButtonGroup* languageGroup_ = nullptr;    // Option10 .. Option18
+    bool movingByKeyboard_ = false;
 
     bool fillingList_ = false;
     backup::Drives drives_;

@@ -19,7 +19,9 @@
 
 void Lexikon::searchBoxChanged() {
     setSearchButtonWidth();
-    Text9->setPlainText(QString());
+    // In add mode Text9 holds the new entry's further information, which may
+    // be typed before the term.
+    if (vars.addModeFlag != QLatin1String("ja")) Text9->setPlainText(QString());
     windows::close(QStringLiteral("info"));
 
     const commandwords::Actions a = commandwords::recognise(Text3->text());

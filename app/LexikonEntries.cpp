@@ -7,6 +7,7 @@
 #include "Messages.h"
 #include "MoreInfo.h"
 #include "NewEntry.h"
+#include "Windows.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -25,6 +26,13 @@ void Lexikon::moreInformation() {
     Command14->setVisible(false);
 }
 
+void Lexikon::moreInformationClicked() {
+    // The button shows the texts of the hit selected now, also when the window
+    // is still open with the texts of an earlier hit.
+    windows::close(QStringLiteral("info"));
+    moreInformation();
+}
+
 void Lexikon::enterAddMode() {
     look::setOuterHeight(this, 7950);
     vars.addModeFlag = QStringLiteral("ja");
@@ -36,20 +44,45 @@ void Lexikon::enterAddMode() {
                        static_cast<QWidget*>(Text7), static_cast<QWidget*>(Command1), static_cast<QWidget*>(Text11)})
         w->setVisible(true);
     Text11->setText(vars.lastSource.isEmpty() ? QStringLiteral("zub") : vars.lastSource);
+    updateFocusPolicies();
+}
+
+Lexikon::EntryTarget Lexikon::shownTarget() const {
+    // "Sprachen": the language shown selected in its frame ("andere" has the
+    // empty code); every other dictionary has its own file and code.
+    if (Option4->isChecked()) {
+        const struct {
+            QRadioButton* option;
+            const char* code;
+        } languages[] = {{Option10, "Ts"}, {Option11, "Po"}, {Option12, "Un"}, {Option13, "It"},
+                         {Option14, "Ru"}, {Option15, "Se"}, {Option16, "La"}, {Option18, "Sn"}};
+        for (const auto& l : languages)
+            if (l.option->isChecked()) return {QStringLiteral("2sp.lex"), QString::fromLatin1(l.code)};
+        return {QStringLiteral("2sp.lex"), QString()};
+    }
+    const struct {
+        QRadioButton* option;
+        const char* file;
+        const char* code;
+    } dictionaries[] = {{Option5, "2pe.lex", "Pe"}, {Option6, "2kr.lex", "Kr"}, {Option7, "2da.lex", "Da"},
+                        {Option8, "2vo.lex", "Vo"}, {Option9, "2sp.lex", "Al"}};
+    for (const auto& d : dictionaries)
+        if (d.option->isChecked()) return {QString::fromLatin1(d.file), QString::fromLatin1(d.code)};
+    return {QStringLiteral("2sp.lex"), QStringLiteral("Al")};
 }
 
 void Lexikon::addEntry() {
-    // The code stored by the last dictionary or language choice; a language
-    // still selected in the hidden frame replaces it ("andere" has no code).
-    QString code = vars.newEntryCategory;
-    const struct {
-        QRadioButton* option;
-        const char* code;
-    } languages[] = {{Option10, "Ts"}, {Option11, "Po"}, {Option12, "Un"}, {Option13, "It"},
-                     {Option14, "Ru"}, {Option15, "Se"}, {Option16, "La"}, {Option18, "Sn"}};
-    for (const auto& l : languages)
-        if (l.option->isChecked()) code = QString::fromLatin1(l.code);
-
+    // The entry goes where the window shows: the dictionary chosen in
+    // "Lexika" and, for "Sprachen", the language chosen in its frame.
+    const EntryTarget target = shownTarget();
+    const QString code = target.code;
+    if (Text3->text().trimmed().isEmpty()) {
+        messages::show(this, kNotStoredTitle,
+                       QStringLiteral("Bitte geben Sie im Feld >Suchbegriff< das Wort ein, das Sie hinzufügen "
+                                      "wollen, und klicken Sie erneut auf >Hinzufügen<."));
+        Text3->setFocus();
+        return;
+    }
     entries::NewEntry entry{Text3->text(), Text7->toPlainText(), code, Text9->toPlainText(), Text11->text()};
     const entries::Check check = entries::prepare(entry);
     // Nothing is written and the window stays in add mode with every text
@@ -69,14 +102,18 @@ void Lexikon::addEntry() {
                            .arg(check.unstorable.join(QStringLiteral(" "))));
         return;
     }
-    const QString target = vars.targetLexiconFile.isEmpty() ? QStringLiteral("2sp.lex") : vars.targetLexiconFile;
-    const entries::AppendResult result = entries::append(target, entry);
+    const entries::AppendResult result = entries::append(target.file, entry);
     if (!result.ok) {
+        const QString state =
+            result.notRestored.isEmpty()
+                ? QStringLiteral("Die Lexikondatei und lexerg2.txt sind unverändert.")
+                : QStringLiteral("ACHTUNG: %1 konnte nicht auf den vorigen Stand gekürzt werden und endet mit "
+                                 "einem unvollständigen Eintrag.")
+                      .arg(result.notRestored.join(QStringLiteral(" und ")));
         messages::show(this, kNotStoredTitle,
-                       QStringLiteral("Die Datei %1 kann nicht beschrieben werden (schreibgeschützt oder "
-                                      "Ordner nicht beschreibbar). Der Eintrag wurde nicht gespeichert; "
-                                      "Ihre Eingaben bleiben erhalten.")
-                           .arg(result.failedFile));
+                       QStringLiteral("Die Datei %1 kann nicht beschrieben werden: %2.\nDer Eintrag wurde nicht "
+                                      "gespeichert. %3 Ihre Eingaben bleiben erhalten.")
+                           .arg(result.failedFile, result.reason, state));
         return;
     }
     vars.setRecord(entries::recordOf(entry));
@@ -96,6 +133,9 @@ void Lexikon::addEntry() {
     Text9->setPlainText(QString());
     vars.lastSource = Text11->text();
     Text11->setText(QString());
+    // The button just clicked lies below the visible part now.
+    updateFocusPolicies();
+    Text3->setFocus();
 
     if (!check.replaced.isEmpty())
         messages::show(this, QStringLiteral(" Schreibweise angepasst "),

@@ -32,6 +32,9 @@ void Lexikon::runSearch(const search::Params& params) {
     }
     vars.hitCount = 0;
     Text9->setPlainText(QString());
+    // The button belongs to the selected hit; a new list has none selected.
+    Command14->setVisible(false);
+    vars.selectedMoreKey = QString();
     Text2->setVisible(true);
     Text4->setVisible(true);
     fillingList_ = true;
@@ -42,7 +45,9 @@ void Lexikon::runSearch(const search::Params& params) {
     const search::Outcome outcome = search::run(Text3->text(), mode,
                                                 search::filesForOption(selectedDictionaryOption()),
                                                 params, vars);
-    if (outcome.hitCount == 0) {
+    if (!outcome.resultFileProblem.isEmpty()) {
+        messages::show(this, search::resultFileTitle(), search::resultFileText(outcome.resultFileProblem));
+    } else if (outcome.hitCount == 0) {
         messages::show(this, QStringLiteral(" Eingabe ändern "),
                        QStringLiteral("Es wurde kein entsprechender Begriff gefunden. Wählen Sie >Alle Lexika<.\n"
                                       "Wenn Sie diesen Begriff zu Ihren Lexika hinzufügen wollen drücken Sie >Ergänzen<!"));
@@ -70,6 +75,9 @@ void Lexikon::resultLineSelected(int index) {
     vars.recTerm = QString();
     Text2->setVisible(true);
     Text4->setVisible(true);
+    // The more-information button shows only while a "mehr" hit is selected.
+    Command14->setVisible(false);
+    vars.selectedMoreKey = QString();
     // A ResultFile that is gone or shorter than the list shows nothing rather
     // than the details of another hit.
     if (!detail::readHit(index, vars) || index < 0) return;

@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing need, and only those missing.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
-          libbenchmark-dev xvfb xauth fonts-dejavu-core)
+          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation openbox)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

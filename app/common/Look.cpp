@@ -1,7 +1,9 @@
 #include "Look.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
@@ -12,6 +14,41 @@ namespace {
 // Title bar and frame of a window whose frame is not known yet (not shown, or
 // no window manager): 450 twips, as on a classic desktop at 96 dpi.
 constexpr int kDefaultDecorationTwips = 450;
+
+int storedOuterHeight(const QWidget* window) { return window->property("outerHeightTwips").toInt(); }
+
+int decorationOf(const QWidget* window) {
+    return window->isVisible() ? window->frameGeometry().height() - window->geometry().height() : 0;
+}
+
+void applyOuterHeight(QWidget* window) {
+    int decoration = decorationOf(window);
+    // The frame is known only once a window manager has framed the shown window.
+    window->setProperty("decorationUsed", decoration > 0 ? decoration : 0);
+    if (decoration <= 0) decoration = twips(kDefaultDecorationTwips);
+    window->resize(window->width(), std::max(1, twips(storedOuterHeight(window)) - decoration));
+}
+
+// Re-applies a window's designed outer height when its real frame becomes
+// known or changes (after the window manager framed it), so that the outer
+// height holds on a real desktop from the first showing on. A user's own
+// resizing leaves the frame as it is and is not undone.
+class OuterHeightKeeper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type t = event->type();
+        if (t == QEvent::Show || t == QEvent::Move || t == QEvent::Resize) {
+            auto* w = static_cast<QWidget*>(watched);
+            const int decoration = decorationOf(w);
+            if (decoration > 0 && decoration != w->property("decorationUsed").toInt() &&
+                !(w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+                applyOuterHeight(w);
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 void place(QWidget* w, int left, int top, int width, int height) {
@@ -20,9 +57,11 @@ void place(QWidget* w, int left, int top, int width, int height) {
 
 void setOuterHeight(QWidget* window, int outerTwips) {
     window->setProperty("outerHeightTwips", outerTwips);
-    int decoration = window->frameGeometry().height() - window->geometry().height();
-    if (!window->isVisible() || decoration <= 0) decoration = twips(kDefaultDecorationTwips);
-    window->resize(window->width(), std::max(1, twips(outerTwips) - decoration));
+    if (!window->property("outerHeightKept").toBool()) {
+        window->installEventFilter(new OuterHeightKeeper(window));
+        window->setProperty("outerHeightKept", true);
+    }
+    applyOuterHeight(window);
 }
 
 int outerHeight(const QWidget* window) { return window->property("outerHeightTwips").toInt(); }
@@ -49,6 +88,15 @@ QFont sansSerif(qreal pointSize, bool bold) {
 }
 
 QFont fixedPitch(qreal pointSize) {
+    // Liberation Mono has the metrics of the design's Courier New; without it
+    // the system's fixed-pitch face.
+    QFont liberation(QStringLiteral("Liberation Mono"));
+    liberation.setPointSizeF(pointSize);
+    if (QFontInfo(liberation).family() == liberation.family() && QFontInfo(liberation).fixedPitch()) {
+        liberation.setStyleHint(QFont::Monospace);
+        liberation.setFixedPitch(true);
+        return liberation;
+    }
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     f.setStyleHint(QFont::Monospace);
     f.setFixedPitch(true);

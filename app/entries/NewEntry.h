@@ -34,11 +34,17 @@ Check prepare(NewEntry& entry);
 struct AppendResult {
     bool ok = false;
     QString failedFile;  // the file that could not be opened or written
+    QString reason;      // why, in words ("der Datenträger ist voll" ...)
+    // Files that could not be cut back to their size before the failed write;
+    // they end in an incomplete record. Empty when both are as they were.
+    QStringList notRestored;
 };
 
 // Opens both files for appending (each created when missing) before anything
-// is written, then appends the record to each with a single write, flushed.
-// When either cannot be opened, nothing is written to either.
+// is written, then appends the record to each with a single write. A record
+// always starts on a line of its own, also after a last line without a line
+// end. When anything fails, both files are cut back to their sizes before,
+// so that they hold exactly what they held.
 AppendResult append(const QString& lexiconFile, const NewEntry& entry);
 
 }  // namespace entries

@@ -5,6 +5,10 @@
 // The fixed-width line of the result list and the column headings above it.
 namespace listline {
 
+// Characters of a whole list line: term 30, explanation 31, indicator 8,
+// category 13, source 4.
+constexpr int kLineLength = 86;
+
 // Columns 1-30 term, 31-61 explanation, 62-69 indicator, 70-82 category
 // label, 83-86 the first four characters of the source.
 QString build(const QString& term, const QString& explanation, const QString& indicator,

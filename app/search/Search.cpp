@@ -17,19 +17,6 @@ using Raw = FieldFile::RawItem;
 constexpr int kLimit = 26;       // longer terms or explanations get "ja"
 constexpr int kLatinLimit = 29;  // the same for 2la.lex
 
-QString reasonFor(FieldFile::Status s) {
-    switch (s) {
-    case FieldFile::Status::NotFound: return QStringLiteral("Datei nicht gefunden");
-    case FieldFile::Status::CannotOpen: return QStringLiteral("Datei kann nicht geöffnet werden");
-    case FieldFile::Status::ReadFailed: return QStringLiteral("Lesefehler");
-    case FieldFile::Status::EndOfFile:
-        return QStringLiteral("Datei endet mitten in einem Eintrag (unvollständiger letzter Eintrag "
-                              "oder Leerzeile am Ende)");
-    case FieldFile::Status::WriteFailed: return QStringLiteral("Schreibfehler");
-    default: return QStringLiteral("unbekannter Fehler");
-    }
-}
-
 bool isNone(const Raw& further) {
     return further.size == 0 || (further.size == 1 && further.data[0] == '-');
 }
@@ -46,6 +33,16 @@ const char* indicatorFor(const QString& file, const Raw* r, bool moreFile) {
 void lowerInto(const char* in, qsizetype n, std::vector<char>& out) {
     out.resize(size_t(n));
     for (qsizetype i = 0; i < n; ++i) out[size_t(i)] = char(cp1252::lower((unsigned char)in[i]));
+}
+
+// Every text item goes to the ResultFile in quotes, also one that stood
+// unquoted in a hand-edited lexicon file; only an item that holds a double
+// quote itself (possible only unquoted) keeps its form, since quoting it would
+// end it early when the list is read back.
+Raw quotedForResult(const Raw& r) {
+    if (r.absent() || r.quoted) return r;
+    if (std::memchr(r.data, '"', size_t(r.size))) return r;
+    return Raw{r.data, r.size, true};
 }
 
 bool startsWith(const char* hay, qsizetype n, const QByteArray& key) {
@@ -84,15 +81,18 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
 
     FieldFile::deleteFile(lexicon::kResultFile);
     FieldFile result;
-    const bool resultOpen = result.openForAppend(lexicon::kResultFile);
-    if (!resultOpen) out.problems.append({lexicon::kResultFile, reasonFor(result.status())});
+    if (!result.openForAppend(lexicon::kResultFile)) {
+        // Without the ResultFile there is no list: nothing is searched.
+        out.resultFileProblem = result.reason();
+        return out;
+    }
 
     std::vector<char> lower;
     FieldValues lastRead;
     for (const QString& file : files) {
         FieldFile lex;
         if (!lex.openForReading(file)) {
-            out.problems.append({file, reasonFor(lex.status())});
+            out.problems.append({file, lex.reason()});
             continue;
         }
         const bool moreFile = params.moreFiles.contains(file);
@@ -100,7 +100,7 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
         bool any = false;
         while (!lex.atEnd()) {
             if (!lex.readRawItems(lexicon::kRecordFields, r)) {
-                out.problems.append({file, reasonFor(lex.status())});
+                out.problems.append({file, lex.reason()});
                 break;
             }
             any = true;
@@ -119,10 +119,12 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
                     hit = !startsWith(lower.data(), field.size, key) && hay.indexOf(key) > 0;
                 }
             }
-            if (hit && resultOpen) {
+            if (hit) {
                 const char* ind = indicatorFor(file, r, moreFile);
                 const Raw seven[lexicon::kResultFields] = {
-                    r[0], r[1], r[2], r[3], r[4], Raw{ind, qsizetype(std::strlen(ind)), true}, r[5]};
+                    quotedForResult(r[0]), quotedForResult(r[1]), quotedForResult(r[2]),
+                    quotedForResult(r[3]), quotedForResult(r[4]), Raw{ind, qsizetype(std::strlen(ind)), true},
+                    quotedForResult(r[5])};
                 result.writeRawRecord(seven, lexicon::kResultFields);
                 ++vars.hitCount;
             }
@@ -133,10 +135,13 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
             lastRead.insert(5, QString::fromLatin1(indicatorFor(file, r, moreFile)));
         }
     }
-    if (resultOpen && !result.close()) {
-        out.problems.append({lexicon::kResultFile, reasonFor(result.status())});
+    if (!result.close()) {
+        // A list from a ResultFile cut short would show other hits' details.
+        out.resultFileProblem = result.reason();
         FieldFile::deleteFile(lexicon::kResultFile);
         vars.hitCount = 0;
+        out.hitCount = 0;
+        return out;
     }
     out.hitCount = vars.hitCount;
 
@@ -148,7 +153,7 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
 
     FieldFile back;
     if (!back.openForReading(lexicon::kResultFile)) {
-        out.problems.append({lexicon::kResultFile, reasonFor(back.status())});
+        out.problems.append({lexicon::kResultFile, back.reason()});
         return out;
     }
     out.lines.reserve(vars.hitCount);
@@ -156,7 +161,7 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
     FieldValues rec;
     while (!back.atEnd()) {
         if (!back.readItems(lexicon::kResultFields, rec)) {
-            out.problems.append({lexicon::kResultFile, reasonFor(back.status())});
+            out.problems.append({lexicon::kResultFile, back.reason()});
             break;
         }
         vars.setRecord(rec);
@@ -177,6 +182,15 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
         ++vars.listPosition;
     }
     return out;
+}
+
+QString resultFileTitle() { return QStringLiteral(" F E H L E R   E R G E B N I S D A T E I "); }
+
+QString resultFileText(const QString& reason) {
+    return QStringLiteral("Die Treffer der Suche können nicht gespeichert werden: Die Datei %1 im "
+                          "Lexikonordner kann nicht geschrieben werden (%2).\nDie Trefferliste bleibt "
+                          "leer. Bitte prüfen Sie, ob der Datenträger voll oder schreibgeschützt ist.")
+        .arg(lexicon::kResultFile, reason);
 }
 
 QString problemTitle() { return QStringLiteral(" F E H L E R   L E X I K O N D A T E I "); }

@@ -32,7 +32,10 @@ struct FileProblem {
 struct Outcome {
     int hitCount = 0;
     QStringList lines;              // the result list, one line per ResultFile record
-    QList<FileProblem> problems;    // files not read to their end, the ResultFile included
+    QList<FileProblem> problems;    // lexicon files not read to their end, and the ResultFile
+                                    // when it could not be read back
+    // Why the hits could not be written to the ResultFile; then nothing is listed.
+    QString resultFileProblem;
 };
 
 // Which lexicon files the dictionary choice selects, in reading order.
@@ -44,6 +47,10 @@ QStringList filesForOption(int option);
 // list lines. Leaves the record buffer and the search's working values in `vars`.
 Outcome run(const QString& text, MatchMode mode, const QStringList& files, const Params& params,
             MainVariables& vars);
+
+// The message for a ResultFile that cannot be written.
+QString resultFileTitle();
+QString resultFileText(const QString& reason);
 
 // The message that names every file that could not be read to its end.
 QString problemTitle();

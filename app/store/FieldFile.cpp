@@ -1,10 +1,12 @@
 #include "FieldFile.h"
 
 #include "Cp1252.h"
+#include "FileError.h"
 
 #include <QFileInfo>
 #include <QVarLengthArray>
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -19,13 +21,18 @@ bool FieldFile::openForReading(const QString& name) {
     close();
     name_ = name;
     status_ = Status::Ok;
+    osError_ = 0;
     QFile f(name);
+    errno = 0;
     if (!f.open(QIODevice::ReadOnly)) {
+        osError_ = errno;
         status_ = QFileInfo::exists(name) ? Status::CannotOpen : Status::NotFound;
         return false;
     }
+    errno = 0;
     data_ = f.readAll();
     if (f.error() != QFileDevice::NoError) {
+        osError_ = errno;
         data_.clear();
         status_ = Status::ReadFailed;
         return false;
@@ -47,8 +54,13 @@ bool FieldFile::openWrite(const QString& name, QIODevice::OpenMode mode) {
     close();
     name_ = name;
     status_ = Status::Ok;
+    osError_ = 0;
     file_.setFileName(name);
-    if (!file_.open(mode)) {
+    // Records are collected here and written in large pieces, so the file
+    // itself is unbuffered: a failed write is seen with its system reason.
+    errno = 0;
+    if (!file_.open(mode | QIODevice::Unbuffered)) {
+        osError_ = errno;
         status_ = Status::CannotOpen;
         return false;
     }
@@ -197,7 +209,11 @@ bool FieldFile::writeRawRecord(const RawItem* items, int n) {
 bool FieldFile::flush() {
     if (mode_ != Mode::Writing) return status_ == Status::Ok;
     if (!pending_.isEmpty()) {
-        if (file_.write(pending_) != pending_.size()) status_ = Status::WriteFailed;
+        errno = 0;
+        if (file_.write(pending_) != pending_.size()) {
+            if (status_ == Status::Ok) osError_ = errno;
+            status_ = Status::WriteFailed;
+        }
         pending_.clear();
     }
     if (!file_.flush()) status_ = Status::WriteFailed;
@@ -216,6 +232,22 @@ bool FieldFile::close() {
     data_.clear();
     pos_ = 0;
     return ok;
+}
+
+QString FieldFile::reason() const {
+    QString what;
+    switch (status_) {
+    case Status::Ok: return QString();
+    case Status::NotFound: return QStringLiteral("Datei nicht gefunden");
+    case Status::CannotOpen: what = QStringLiteral("Datei kann nicht geöffnet werden"); break;
+    case Status::ReadFailed: what = QStringLiteral("Lesefehler"); break;
+    case Status::EndOfFile:
+        return QStringLiteral("Datei endet mitten in einem Eintrag (unvollständiger letzter Eintrag "
+                              "oder Leerzeile am Ende)");
+    case Status::WriteFailed: what = QStringLiteral("Schreibfehler"); break;
+    case Status::NotOpen: return QStringLiteral("Datei ist nicht geöffnet");
+    }
+    return osError_ ? what + QStringLiteral(": ") + fileerror::reason(osError_) : what;
 }
 
 bool FieldFile::deleteFile(const QString& name) { return QFile::remove(name); }

@@ -61,6 +61,10 @@ public:
     static FieldValue decodeItem(const RawItem& item);
 
     Status status() const { return status_; }
+    // The system's error number of the failed open, read or write (0 if none).
+    int osError() const { return osError_; }
+    // The failure in words: the status and, where known, the system's reason.
+    QString reason() const;
     QString fileName() const { return name_; }
     bool isOpen() const { return mode_ != Mode::Closed; }
 
@@ -77,4 +81,5 @@ private:
     QFile file_;
     QByteArray pending_;
     Status status_ = Status::Ok;
+    int osError_ = 0;
 };

@@ -18,9 +18,6 @@ struct MainVariables {
     FieldValue recSourceCopy;  // the source of a ResultFile record
 
     QString targetLexiconFile;  // lexicon file a new entry is appended to
-    // The category code a new entry gets, as stored by the last dictionary or
-    // language choice. Kept apart from recCategory, which every search overwrites.
-    QString newEntryCategory;
     QString addModeFlag;       // "no" in search mode, "ja" in add mode
     QString selectedMoreKey;   // key of the more-information texts to show
     QString exportLine;

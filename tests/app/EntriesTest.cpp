@@ -25,7 +25,7 @@ protected:
     void ergaenzen() { QTest::mouseClick(w->Command2, Qt::LeftButton); }
 };
 
-TEST_F(EntriesTest, FirstEntryGoesToTheLanguageLexiconWithEmptyCode) {
+TEST_F(EntriesTest, FirstEntryGoesToTheGeneralTermsShown) {
     ergaenzen();
     EXPECT_EQ(look::outerHeight(w.get()), 7950);
     EXPECT_EQ(w->vars.addModeFlag, "ja");
@@ -38,8 +38,9 @@ TEST_F(EntriesTest, FirstEntryGoesToTheLanguageLexiconWithEmptyCode) {
     EXPECT_EQ(w->Text11->text(), "zub");
     EXPECT_EQ(w->windowTitle(), "Ahnora  Version 9            Sprachenlexikon-Allgemein");
 
+    // "Allgemein" is shown, so the entry gets its code "Al".
     add("Gevatter", "Pate, Taufzeuge\nauch Nachbar", "alt");
-    const QByteArray line = cp("\"\",\"Gevatter\",\"Pate, Taufzeuge\r\nauch Nachbar\",\"\",\"alt\",\"zub\"\r\n");
+    const QByteArray line = cp("\"\",\"Gevatter\",\"Pate, Taufzeuge\r\nauch Nachbar\",\"Al\",\"alt\",\"zub\"\r\n");
     EXPECT_EQ(readFile("2sp.lex"), line);
     EXPECT_EQ(readFile(lexicon::kAdditionsLog), line);
     EXPECT_TRUE(messages_.isEmpty());
@@ -78,8 +79,11 @@ TEST_F(EntriesTest, TargetAndCodeFollowTheOptionsChosen) {
         {"Personen", {w->Option5}, "2pe.lex", "Pe"},
         {"Sprachen, Polnisch", {w->Option4, w->Option11}, "2sp.lex", "Po"},
         {"Sprachen, Latein", {w->Option4, w->Option16}, "2sp.lex", "La"},
-        // The hidden language choice still replaces the code.
-        {"Sprachen, Polnisch, Krankheiten", {w->Option4, w->Option11, w->Option6}, "2kr.lex", "Po"},
+        // A language applies only while "Sprachen" is the dictionary shown.
+        {"Sprachen, Polnisch, Krankheiten", {w->Option4, w->Option11, w->Option6}, "2kr.lex", "Kr"},
+        {"Sprachen, Polnisch, Allgemein", {w->Option4, w->Option11, w->Option9}, "2sp.lex", "Al"},
+        // "andere" is shown under "Sprachen": its code is the empty one, not "Pe".
+        {"Personen, Sprachen", {w->Option5, w->Option4}, "2sp.lex", ""},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -99,7 +103,7 @@ TEST_F(EntriesTest, TargetAndCodeFollowTheOptionsChosen) {
     }
     EXPECT_FALSE(exists("2la.lex"));
     EXPECT_FALSE(exists("2te.lex"));
-    EXPECT_EQ(readFile(lexicon::kAdditionsLog).count("\r\n"), 4);
+    EXPECT_EQ(readFile(lexicon::kAdditionsLog).count("\r\n"), 6);
 }
 
 TEST_F(EntriesTest, SearchBetweenChoiceAndAddKeepsTheChosenCode) {
@@ -202,6 +206,7 @@ protected:
 };
 
 TEST_F(MoreInfoTest, ButtonShowsTheTextsOfTheHitsKey) {
+    writeFile("2la.lex", rec("", "Taufname", "Name", "La", "-", "sipp"));  // a "nein" hit
     search("tauf");
     select(0);
     ASSERT_FALSE(w->Command14->isHidden());
@@ -215,21 +220,24 @@ TEST_F(MoreInfoTest, ButtonShowsTheTextsOfTheHitsKey) {
     EXPECT_EQ(info->windowTitle(), "Mehr Information");
     EXPECT_TRUE(messages_.isEmpty());
 
-    // While info is open, another "mehr" hit only brings it to the front; the
-    // new texts wait in mehrinfo.txt until the window is next created.
-    select(1);
-    QTest::mouseClick(w->Command14, Qt::LeftButton);
-    EXPECT_EQ(windows::find("info"), info);
-    EXPECT_EQ(windows::raiseCount("info"), 1);
-    EXPECT_EQ(infoLines(), (QStringList{"Zeile 1", "Zeile 2", "Zeile 3"}));
-    EXPECT_EQ(readFile(lexicon::kMoreInfoTemp), "\"Kalender 1\"\r\n\"Kalender 2\"\r\n");
-    info->close();
-    QApplication::processEvents();
-    EXPECT_EQ(windows::find("info"), nullptr);
-    select(0);
+    // While info is still open, the button of another "mehr" hit shows that
+    // hit's texts, not the earlier ones.
     select(1);
     QTest::mouseClick(w->Command14, Qt::LeftButton);
     EXPECT_EQ(infoLines(), (QStringList{"Kalender 1", "Kalender 2"}));
+    EXPECT_FALSE(exists(lexicon::kMoreInfoTemp));
+    // A "nein" hit hides the button; the "mehr" hit shows it again.
+    select(2);
+    EXPECT_TRUE(w->Command14->isHidden());
+    select(0);
+    EXPECT_FALSE(w->Command14->isHidden());
+    QTest::mouseClick(w->Command14, Qt::LeftButton);
+    EXPECT_EQ(infoLines(), (QStringList{"Zeile 1", "Zeile 2", "Zeile 3"}));
+    // A new search hides it as well.
+    select(1);
+    search("tauf");
+    EXPECT_TRUE(w->Command14->isHidden());
+    EXPECT_EQ(w->vars.selectedMoreKey, "");
     // Every change of the search box closes it.
     QTest::keyClick(w->Text3, Qt::Key_Backspace);
     EXPECT_EQ(windows::find("info"), nullptr);

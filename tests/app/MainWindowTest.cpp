@@ -90,6 +90,7 @@ TEST_F(LexikonTest, HelpClearAboutAndExit) {
     EXPECT_TRUE(add.contains("Sprache auswählen." + QString(62, ' ') + "4) Klicken"));
     EXPECT_TRUE(add.endsWith("indem Sie auf >Suchen< klicken"));
 
+    w->vars.addModeFlag = "no";
     w->List1->addItem("bleibt");
     w->Text5->setText("Kopf");
     type("abc");

@@ -175,9 +175,9 @@ TEST_F(SearchTest, DetailDisplay) {
     EXPECT_TRUE(w->Text2->text().isEmpty());
     EXPECT_EQ(w->vars.recordCounter, 5);
 
-    select(0);  // a "nein" hit leaves the button and its key
-    EXPECT_FALSE(w->Command14->isHidden());
-    EXPECT_EQ(w->vars.selectedMoreKey, "key1");
+    select(0);  // the button shows only while a "mehr" hit is selected
+    EXPECT_TRUE(w->Command14->isHidden());
+    EXPECT_EQ(w->vars.selectedMoreKey, "");
     EXPECT_FALSE(w->Text2->isHidden());
     EXPECT_FALSE(w->Text4->isHidden());
 }

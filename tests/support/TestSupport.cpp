@@ -6,6 +6,9 @@
 #include <QWidget>
 #include <QApplication>
 
+#include <csignal>
+#include <sys/resource.h>
+
 void WorkDirTest::SetUp() {
     ASSERT_TRUE(dir_.isValid());
     previous_ = QDir::currentPath();
@@ -35,3 +38,21 @@ QByteArray WorkDirTest::readFile(const QString& name) const {
 bool WorkDirTest::exists(const QString& name) const { return QFile::exists(path(name)); }
 
 QByteArray cp(const char* utf8) { return cp1252::encode(QString::fromUtf8(utf8)); }
+
+FileSizeLimit::FileSizeLimit(long long bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit r{};
+    getrlimit(RLIMIT_FSIZE, &r);
+    before_ = static_cast<long long>(r.rlim_cur);
+    r.rlim_cur = static_cast<rlim_t>(bytes);
+    set_ = setrlimit(RLIMIT_FSIZE, &r) == 0;
+    EXPECT_TRUE(set_) << "the file-size limit could not be set";
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    if (!set_) return;
+    rlimit r{};
+    getrlimit(RLIMIT_FSIZE, &r);
+    r.rlim_cur = static_cast<rlim_t>(before_);
+    setrlimit(RLIMIT_FSIZE, &r);
+}

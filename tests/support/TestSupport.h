@@ -28,6 +28,20 @@ private:
     QString previous_;
 };
 
+// While it lives, no file of this process can grow beyond `bytes`: a write
+// past the limit fails (as on a full disk) instead of killing the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    long long before_ = 0;
+    bool set_ = false;
+};
+
 // Builds Windows-1252 bytes from a UTF-8 literal, so tests can write "Rumänisch".
 QByteArray cp(const char* utf8);
 

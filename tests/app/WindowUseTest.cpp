@@ -1,0 +1,305 @@
+// The main window as a user meets it: clicks and keys on the option groups,
+// the keyboard focus, adding entries when a write fails, and the result list.
+
+#include "LexiconFiles.h"
+#include "LexikonTestSupport.h"
+#include "ListLine.h"
+#include "Look.h"
+#include "Search.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QScrollBar>
+#include <QStyle>
+
+namespace {
+
+class WindowUseTest : public LexikonTest {
+protected:
+    void SetUp() override {
+        LexikonTest::SetUp();
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    }
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    static void press(Qt::Key key) { QTest::keyClick(focused(), key); }
+    static void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+
+    // The controls that Tab visits, in order, from the search box round to it.
+    QStringList tabRound() {
+        w->Text3->setFocus();
+        QStringList names;
+        for (int i = 0; i < 100; ++i) {
+            press(Qt::Key_Tab);
+            if (!focused() || focused() == w->Text3) break;
+            names.append(focused()->objectName());
+        }
+        return names;
+    }
+
+    void ergaenzen() { click(w->Command2); }
+    QByteArray entryLine(const char* term, const char* expl, const char* code, const char* info) {
+        return rec("", term, expl, code, info, "zub");
+    }
+};
+
+TEST_F(WindowUseTest, EachOptionGroupKeepsExactlyOneSelection) {
+    writeFile("2sp.lex", rec("", "Anna", "x", "Al", "-", "sipp") + rec("", "Marianna", "x", "Al", "-", "sipp"));
+    for (const char* empty : {"2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+
+    click(w->Option2);
+    click(w->Option2);  // clicking the selected option leaves it selected
+    EXPECT_TRUE(w->Option2->isChecked());
+    EXPECT_FALSE(w->Option1->isChecked());
+    EXPECT_TRUE(w->Option3->isChecked()) << "a click on the match mode changed the dictionary choice";
+    search("anna");
+    EXPECT_EQ(terms(), QStringList{"Marianna"}) << "the search did not run as \"enthält\"";
+
+    click(w->Option5);
+    click(w->Option5);
+    EXPECT_TRUE(w->Option5->isChecked());
+    EXPECT_FALSE(w->Option3->isChecked());
+    EXPECT_TRUE(w->Option2->isChecked()) << "a dictionary click changed the match mode";
+
+    ergaenzen();
+    click(w->Option4);  // "Sprachen" shows the languages
+    ASSERT_FALSE(w->Frame2->isHidden());
+    EXPECT_TRUE(w->Option17->isChecked());
+    click(w->Option11);
+    click(w->Option11);
+    EXPECT_TRUE(w->Option11->isChecked());
+    EXPECT_FALSE(w->Option17->isChecked());
+    EXPECT_TRUE(w->Option4->isChecked());
+    EXPECT_TRUE(w->Option2->isChecked());
+}
+
+TEST_F(WindowUseTest, TabEntersAGroupAtItsSelectionAndArrowsStayInside) {
+    w->Text3->setFocus();
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focused(), w->Option1);
+    press(Qt::Key_Down);
+    EXPECT_EQ(focused(), w->Option2);
+    EXPECT_TRUE(w->Option2->isChecked());
+    press(Qt::Key_Down);  // round within the group, never into "Lexika"
+    EXPECT_EQ(focused(), w->Option1);
+    EXPECT_TRUE(w->Option1->isChecked());
+    EXPECT_TRUE(w->Option3->isChecked());
+    press(Qt::Key_Tab);  // the next Tab leaves the group
+    EXPECT_EQ(focused(), w->Command7);
+
+    // Each group is one stop, at its selected option.
+    const QStringList round = tabRound();
+    EXPECT_EQ(round.count("Option1"), 1);
+    EXPECT_FALSE(round.contains("Option2"));
+    EXPECT_TRUE(round.contains("Option3")) << round.join(' ').toStdString();
+    for (const char* other : {"Option4", "Option5", "Option6", "Option7", "Option8", "Option9"})
+        EXPECT_FALSE(round.contains(other)) << other;
+    EXPECT_LT(round.indexOf("Option1"), round.indexOf("Command7"));
+
+    // Arrows choose a dictionary and keep the keyboard in the group.
+    w->Option3->setFocus();
+    press(Qt::Key_Down);
+    EXPECT_TRUE(w->Option4->isChecked());
+    EXPECT_EQ(w->windowTitle(), "Ahnora  Version 9            Sprachenlexikon");
+    press(Qt::Key_Down);
+    EXPECT_TRUE(w->Option5->isChecked());
+    EXPECT_EQ(focused(), w->Option5);
+    EXPECT_EQ(w->vars.targetLexiconFile, "2pe.lex");
+    press(Qt::Key_Up);
+    press(Qt::Key_Up);
+    press(Qt::Key_Up);  // from "Alle Lexika" back round to "Allgemein"
+    EXPECT_TRUE(w->Option9->isChecked());
+    EXPECT_TRUE(w->Option1->isChecked());
+    EXPECT_EQ(tabRound().count("Option9"), 1);
+    // A click puts the focus into the search box, as the design says.
+    click(w->Option6);
+    EXPECT_EQ(focused(), w->Text3);
+}
+
+TEST_F(WindowUseTest, ControlsOutsideTheVisiblePartTakeNoFocus) {
+    const QStringList below{"Text7", "Text11", "Command1", "Option10", "Option17", "Command4", "Command8",
+                            "Command10", "Command13"};
+    QStringList round = tabRound();
+    for (const QString& name : below) EXPECT_FALSE(round.contains(name)) << name.toStdString() << " at start-up";
+
+    ergaenzen();
+    round = tabRound();
+    for (const char* shown : {"Text7", "Text11", "Command1"})
+        EXPECT_TRUE(round.contains(shown)) << shown << " in add mode";
+    EXPECT_FALSE(round.contains("Command4"));
+
+    writeFile("2sp.lex", {});
+    w->Text3->setText("Gevatter");
+    w->Text7->setPlainText("Pate");
+    click(w->Command1);
+    EXPECT_EQ(focused(), w->Text3) << "the focus stayed on the button below the window";
+    press(Qt::Key_Space);  // goes into the search box, adds nothing
+    EXPECT_EQ(w->Text3->text(), "Gevatter ");
+    EXPECT_EQ(readFile("2sp.lex").count("\r\n"), 1);
+    EXPECT_EQ(readFile(lexicon::kAdditionsLog).count("\r\n"), 1);
+    round = tabRound();
+    for (const QString& name : below) EXPECT_FALSE(round.contains(name)) << name.toStdString() << " after adding";
+
+    // A window made tall enough shows the maintenance row, which is then reachable.
+    w->resize(w->width(), look::twips(8310));
+    EXPECT_TRUE(tabRound().contains("Command4"));
+}
+
+TEST_F(WindowUseTest, AFailedWriteLeavesBothFilesAsTheyWere) {
+    const QByteArray lexicon = rec("", "Pate", "Taufzeuge", "Al", "-", "sipp");
+    const QByteArray line = entryLine("Gevatter", "Taufpate", "Al", "alt");
+    struct Case {
+        const char* label;
+        QByteArray log;        // the additions log before
+        long long limit;       // the largest file size allowed while adding
+        const char* failedFile;
+    };
+    const QByteArray longLog = QByteArray(300, 'x') + "\r\n";
+    const Case cases[] = {
+        // The lexicon write breaks off after a few bytes of the record.
+        {"lexicon", {}, lexicon.size() + 10, "2sp.lex"},
+        // The lexicon takes the record; the longer log does not.
+        {"log", longLog, lexicon.size() + line.size(), "lexerg2.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        messages_.clear();
+        writeFile("2sp.lex", lexicon);
+        writeFile(lexicon::kAdditionsLog, c.log);
+        ergaenzen();
+        w->Text3->setText("Gevatter");
+        w->Text7->setPlainText("Taufpate");
+        w->Text9->setPlainText("alt");
+        {
+            FileSizeLimit limit(c.limit);
+            click(w->Command1);
+        }
+        EXPECT_EQ(readFile("2sp.lex"), lexicon);
+        EXPECT_EQ(readFile(lexicon::kAdditionsLog), c.log);
+        ASSERT_EQ(messages_.size(), 1);
+        EXPECT_EQ(messages_[0].title, " Eintrag nicht gespeichert ");
+        EXPECT_TRUE(messages_[0].text.startsWith(QStringLiteral("Die Datei %1 kann nicht beschrieben werden: "
+                                                                "die Datei hat die größte erlaubte Dateigröße")
+                                                     .arg(c.failedFile)))
+            << messages_[0].text.toStdString();
+        EXPECT_TRUE(messages_[0].text.contains("unverändert"));
+        // Still in add mode with every text kept.
+        EXPECT_EQ(w->vars.addModeFlag, "ja");
+        EXPECT_EQ(w->Text7->toPlainText(), "Taufpate");
+        EXPECT_EQ(w->Text9->toPlainText(), "alt");
+        // Without the limit the same click stores it once, in both files.
+        click(w->Command1);
+        EXPECT_EQ(readFile("2sp.lex"), lexicon + line);
+        EXPECT_EQ(readFile(lexicon::kAdditionsLog), c.log + line);
+    }
+}
+
+TEST_F(WindowUseTest, ANewRecordStartsOnALineOfItsOwn) {
+    // Both files edited by hand: their last lines have no line end.
+    const QByteArray old = rec("", "Pate", "Taufzeuge", "Pe", "-", "sipp").chopped(2);
+    writeFile("2pe.lex", old);
+    writeFile(lexicon::kAdditionsLog, "\"alt\"");
+    ergaenzen();
+    click(w->Option5);
+    w->Text3->setText("Patin");
+    w->Text7->setPlainText("Taufzeugin");
+    click(w->Command1);
+    const QByteArray line = entryLine("Patin", "Taufzeugin", "Pe", "");
+    EXPECT_EQ(readFile("2pe.lex"), old + "\r\n" + line);
+    EXPECT_EQ(readFile(lexicon::kAdditionsLog), "\"alt\"\r\n" + line);
+    for (const char* empty : {"2sp.lex", "2la.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+    search("pat");
+    EXPECT_EQ(terms(), (QStringList{"Pate", "Patin"}));
+    EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(WindowUseTest, WhatIsTypedIsKeptAndAnEmptyTermRefused) {
+    ergaenzen();
+    // Further information typed before the term stays.
+    w->Text9->setPlainText("aus dem Taufbuch");
+    typeKeys(w->Text3, "Gode");
+    EXPECT_EQ(w->Text9->toPlainText(), "aus dem Taufbuch");
+
+    w->Text3->clear();
+    w->Text7->setPlainText("Pate");
+    click(w->Command1);
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0].title, " Eintrag nicht gespeichert ");
+    EXPECT_TRUE(messages_[0].text.contains(">Suchbegriff<"));
+    EXPECT_FALSE(exists("2sp.lex"));
+    EXPECT_FALSE(exists(lexicon::kAdditionsLog));
+    EXPECT_EQ(w->vars.addModeFlag, "ja");
+    EXPECT_EQ(w->Text7->toPlainText(), "Pate");
+    EXPECT_EQ(w->Text9->toPlainText(), "aus dem Taufbuch");
+
+    typeKeys(w->Text3, "Gode");
+    click(w->Command1);
+    EXPECT_EQ(readFile("2sp.lex"), entryLine("Gode", "Pate", "Al", "aus dem Taufbuch"));
+}
+
+TEST_F(WindowUseTest, AResultFileThatCannotBeWrittenIsReported) {
+    QByteArray many;
+    for (int i = 0; i < 200; ++i) many += rec("", qPrintable(QString("Pate%1").arg(i)), "Taufzeuge", "Al", "-", "sipp");
+    writeFile("2sp.lex", many);
+    for (const char* empty : {"2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+
+    ASSERT_TRUE(QDir().mkdir(lexicon::kResultFile));  // a folder in its way
+    search("pate");
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0].title, search::resultFileTitle());
+    EXPECT_TRUE(messages_[0].text.contains("ergebdat2.txt")) << messages_[0].text.toStdString();
+    EXPECT_TRUE(messages_[0].text.contains("Ordner")) << messages_[0].text.toStdString();
+    EXPECT_EQ(w->List1->count(), 0);
+    ASSERT_TRUE(QDir().rmdir(lexicon::kResultFile));
+
+    messages_.clear();
+    {
+        FileSizeLimit limit(1000);  // the hits do not fit
+        search("pate");
+    }
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0].title, search::resultFileTitle());
+    EXPECT_TRUE(messages_[0].text.contains("Dateigröße")) << messages_[0].text.toStdString();
+    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_FALSE(exists(lexicon::kResultFile));
+}
+
+TEST_F(WindowUseTest, TheResultFileQuotesEveryTextItem) {
+    // Hand-edited: unquoted items with blanks around them, and an unquoted
+    // item holding a double quote, which can only stay unquoted.
+    writeFile("2sp.lex", "  , Pate ,Taufzeuge,Al, -,sipp\r\n,Patr\"on,Schutzherr,Al,-,sipp\r\n");
+    for (const char* empty : {"2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+    search("pat");
+    EXPECT_EQ(readFile(lexicon::kResultFile),
+              ",\"Pate\",\"Taufzeuge\",\"Al\",\"-\",\"nein\",\"sipp\"\r\n"
+              ",Patr\"on,\"Schutzherr\",\"Al\",\"-\",\"nein\",\"sipp\"\r\n");
+    select(1);
+    EXPECT_EQ(textOf(w->vars.recTerm), "Patr\"on");
+}
+
+TEST_F(WindowUseTest, TheListShowsWholeLinesUnderTheirHeadings) {
+    // Lines of full width (25-character terms, 31-character explanations, the
+    // longest label, four source letters), enough for the vertical scroll bar.
+    QByteArray records;
+    for (int i = 0; i < 30; ++i)
+        records += rec("", qPrintable("E" + QString(23, 'x') + QString::number(i % 10)), qPrintable(QString(31, 'e')),
+                       "Se", "-", "abcd");
+    writeFile("2sp.lex", records);
+    for (const char* empty : {"2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+    search("e");
+    ASSERT_EQ(w->List1->count(), 30);
+    const QString line = lines()[0];
+    ASSERT_EQ(line.size(), listline::kLineLength);
+    EXPECT_TRUE(line.endsWith("Sebokroatischabcd"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w->List1->verticalScrollBar()->isVisible(); }));
+    const int margin = w->List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, w->List1) + 1;
+    EXPECT_LE(QFontMetricsF(w->List1->font()).horizontalAdvance(line) + 2 * margin, w->List1->viewport()->width())
+        << "a whole line does not fit beside the scroll bar";
+    EXPECT_FALSE(w->List1->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(w->List1->font().fixedPitch());
+    EXPECT_EQ(w->Text5->text(), listline::headings());
+}
+
+}  // namespace
