@@ -194,7 +194,9 @@ TEST_F(OsternWindowTest, RefusedYearsChangeNothingElse) {
     const QStringList before = results();
     ASSERT_TRUE(note()->isVisible());
 
-    for (const char* text : {"1582", "3001", "", "  ", "Ostern", "2024.5", "1583 .1", "-2000"}) {
+    for (const char* text : {"1582", "3001", "", "  ", "Ostern", "2024.5", "1583 .1", "-2000",
+                             "2000.9999999999999999999", "1582.99999999999999999999",
+                             "3000.00000000000000000001"}) {
         messages_.clear();
         box("Text2")->setText(QString::fromUtf8(text));
         QTest::keyClick(box("Text2"), Qt::Key_Return);
