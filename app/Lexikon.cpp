@@ -131,6 +131,8 @@ Lexikon::Lexikon(const QStringList& arguments, QWidget* parent) : QWidget(parent
     if (!icon.isNull()) setWindowIcon(icon);
     drives_ = backup::Drives::fromArguments(arguments);
     tevoExporter_ = new tevo::Exporter(this);
+    connect(tevoExporter_, &tevo::Exporter::started, this, &Lexikon::tevoExportStarted);
+    connect(tevoExporter_, &tevo::Exporter::finished, this, &Lexikon::tevoExportFinished);
     buildControls();
     connectHandlers();
     look::setClientSize(this, 9735, 8310);

@@ -15,7 +15,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-namespace tevo { class Exporter; }
+namespace tevo { class Exporter; struct ExportResult; }
 namespace maintenance { struct Outcome; }
 
 // A picture box: shows a picture and reports a click.
@@ -127,7 +127,12 @@ public:
     void moreInformationClicked();  // Command14: afresh for the selected hit
     void enterAddMode();
     void addEntry();
+    // Starts the TEVO export; Text2 is emptied when an export starts and shows
+    // the completion text, or a message names what failed, once every filter
+    // has ended.
     void tevoExport();
+    void tevoExportStarted();
+    void tevoExportFinished(const tevo::ExportResult& result);
     // Runs a main-window conversion and shows its end: the status text in
     // Text9, or a message box when it could not run to its end.
     void runConversion(maintenance::Outcome (*conversion)(MainVariables&));

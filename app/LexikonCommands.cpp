@@ -55,8 +55,14 @@ void Lexikon::searchBoxChanged() {
     }
 }
 
-void Lexikon::tevoExport() {
-    const tevo::ExportResult result = tevoExporter_->run(vars);
+void Lexikon::tevoExport() { tevoExporter_->start(vars); }
+
+void Lexikon::tevoExportStarted() {
+    // The text of an earlier export must not stand beside one that may fail.
+    Text2->clear();
+}
+
+void Lexikon::tevoExportFinished(const tevo::ExportResult& result) {
     if (result.allExported())
         Text2->setText(tevo::completionText());
     else

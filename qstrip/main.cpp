@@ -71,6 +71,14 @@ bool sameFile(const std::string& input, const std::string& output) {
     return std::filesystem::equivalent(input, output, ec) && !ec;
 }
 
+// A folder opens for reading on some systems and fails only at the first read;
+// it counts as an input that cannot be opened.
+std::FILE* openInput(const std::string& name) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(name, ec)) return nullptr;
+    return std::fopen(name.c_str(), "rb");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -86,17 +94,15 @@ int main(int argc, char** argv) {
         if (!readParamFile(params, exitCode)) return exitCode;
     }
 
-    std::FILE* in = std::fopen(params.input.c_str(), "rb");
+    // The output is touched only once the input is open: a missing input must
+    // not empty (or create) the output of an earlier run.
+    std::FILE* in = openInput(params.input);
+    if (!in) return fail("Datei konnte nicht geöffnet werden", kCannotOpenInput);
     if (sameFile(params.input, params.output)) {
-        if (in) std::fclose(in);
+        std::fclose(in);
         return fail("Eingabe- und Ausgabedatei sind dieselbe Datei", kSameFile);
     }
-    // The output is created (or emptied) even when the input did not open.
     std::FILE* out = std::fopen(params.output.c_str(), "wb");
-    if (!in) {
-        if (out) std::fclose(out);
-        return fail("Datei konnte nicht geöffnet werden", kCannotOpenInput);
-    }
     if (!out) {
         std::fclose(in);
         return fail("Ausgabedatei konnte nicht geschrieben werden", kCannotWriteOutput);

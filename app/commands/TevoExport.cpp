@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 namespace tevo {
 
@@ -23,8 +24,6 @@ const QString kFilterName = QStringLiteral("qstrip.exe");
 #else
 const QString kFilterName = QStringLiteral("qstrip");
 #endif
-
-QString intermediateKey(const QString& name) { return QFileInfo(name).absoluteFilePath(); }
 
 // A quoted item that runs to the end of the data has no closing quote: the
 // file ends inside it. The loaded bytes are a QByteArray, so the byte after the
@@ -82,10 +81,19 @@ QString DictionaryResult::reason() const {
         case Outcome::LexiconUnreadable: return QStringLiteral("Die Lexikondatei kann nicht gelesen werden.");
         case Outcome::CannotWrite:
             return QStringLiteral("Die Zwischendatei %1 kann nicht geschrieben werden.").arg(d.intermediate);
-        case Outcome::FilterStillRunning:
-            return QStringLiteral("qstrip bearbeitet %1 von der vorigen Umwandlung noch; "
-                                  "die Datei wurde nicht neu geschrieben.")
-                .arg(d.intermediate);
+        case Outcome::FilterFailed: {
+            const QString said = filterMessage.isEmpty() ? exitCodeMeaning(filterExitCode) : filterMessage;
+            why = QStringLiteral("qstrip endete mit Fehlercode %1 (%2); %3 ist nicht oder nicht vollständig "
+                                 "geschrieben.")
+                      .arg(filterExitCode)
+                      .arg(said, d.tevoFile);
+            break;
+        }
+        case Outcome::FilterCrashed:
+            why = QStringLiteral("qstrip wurde abgebrochen, ehe es fertig war; %1 ist nicht oder nicht "
+                                 "vollständig geschrieben.")
+                      .arg(d.tevoFile);
+            break;
         case Outcome::FilterNotFound:
             why = QStringLiteral("qstrip wurde weder neben sippora noch im Suchpfad gefunden; "
                                  "%1 ist geschrieben, %2 nicht.")
@@ -119,6 +127,19 @@ QList<DictionaryResult> ExportResult::notExported() const {
     return out;
 }
 
+QString exitCodeMeaning(int exitCode) {
+    switch (exitCode) {
+        case 2: return QStringLiteral("Parameterdatei nicht gefunden");
+        case 3: return QStringLiteral("falsche Zahl der Parameter");
+        case 4: return QStringLiteral("Eingabedatei konnte nicht geöffnet werden");
+        case 5: return QStringLiteral("Parameterdatei fehlerhaft");
+        case 6: return QStringLiteral("Eingabe- und Ausgabedatei sind dieselbe Datei");
+        case 7: return QStringLiteral("Ausgabedatei konnte nicht geschrieben werden");
+        case 8: return QStringLiteral("Fehler beim Lesen der Eingabedatei");
+        default: return QStringLiteral("ohne Meldung");
+    }
+}
+
 QString completionText() { return QStringLiteral("Alle Lexikondateien sind ins TEVO-Format konvertiert"); }
 
 QString failureTitle() { return QStringLiteral("TEVO-Export"); }
@@ -135,16 +156,26 @@ void showFailures(QWidget* parent, const ExportResult& result) {
     messages::show(parent, failureTitle(), failureText(result));
 }
 
+namespace {
+
+// qstrip writes its message in UTF-8 or in ISO 8859-1, after the console's locale.
+QString consoleText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError()) text = QString::fromLatin1(bytes);
+    return text.trimmed();
+}
+
+}  // namespace
+
 Exporter::Exporter(QObject* parent) : QObject(parent) {}
 
 Exporter::~Exporter() {
     // A filter cut off mid-file would leave a half-written .tvx behind.
-    waitForFilters(filterWaitMs_);
-    const QList<QPointer<QProcess>> processes = running_.values();
-    for (const QPointer<QProcess>& p : processes) {
+    for (const QPointer<QProcess>& p : std::as_const(running_)) {
         if (!p) continue;
         p->disconnect(this);
-        delete p;
+        p->waitForFinished(30000);
     }
 }
 
@@ -158,24 +189,28 @@ QString Exporter::findFilterProgram() {
     return QStandardPaths::findExecutable(kFilterName);
 }
 
-ExportResult Exporter::run(MainVariables& vars) {
+void Exporter::start(MainVariables& vars) {
+    vars_ = &vars;
+    if (busy_) {
+        anotherWanted_ = true;
+        return;
+    }
+    busy_ = true;
+    anotherWanted_ = false;
+    result_ = ExportResult();
+    emit started();
     const QString program = filterProgram();
-    ExportResult result;
-    for (const Dictionary& d : dictionaries()) result.dictionaries.append(exportOne(d, vars, program));
-    return result;
+    for (int i = 0; i < dictionaries().size(); ++i)
+        result_.dictionaries.append(exportOne(dictionaries()[i], vars, program, i));
+    if (running_.isEmpty()) finish();
 }
 
-DictionaryResult Exporter::exportOne(const Dictionary& d, MainVariables& vars, const QString& program) {
+DictionaryResult Exporter::exportOne(const Dictionary& d, MainVariables& vars, const QString& program, int index) {
     DictionaryResult result{d};
     FieldFile in;
     if (!in.openForReading(d.lexicon)) {
         result.outcome = in.status() == FieldFile::Status::NotFound ? Outcome::LexiconMissing
                                                                    : Outcome::LexiconUnreadable;
-        return result;
-    }
-    const QString key = intermediateKey(d.intermediate);
-    if (!waitForFilterOn(key, filterWaitMs_)) {
-        result.outcome = Outcome::FilterStillRunning;
         return result;
     }
     FieldFile out;
@@ -203,46 +238,74 @@ DictionaryResult Exporter::exportOne(const Dictionary& d, MainVariables& vars, c
     }
     if (program.isEmpty())
         result.outcome = Outcome::FilterNotFound;
-    else if (!startFilter(program, d, key))
+    else if (!startFilter(program, d, index))
         result.outcome = Outcome::FilterNotStarted;
+    else
+        result.filterRunning = true;
     return result;
 }
 
-bool Exporter::startFilter(const QString& program, const Dictionary& d, const QString& key) {
+bool Exporter::startFilter(const QString& program, const Dictionary& d, int index) {
     auto* p = new QProcess(this);
     p->setProgram(program);
     p->setArguments({QString::fromLatin1(kStripQuote), d.intermediate, d.tevoFile});
     p->setWorkingDirectory(QDir::currentPath());
     p->setStandardInputFile(QProcess::nullDevice());
-    // qstrip's one-line messages reach the console sippora was started from.
-    p->setProcessChannelMode(QProcess::ForwardedChannels);
-    connect(p, &QProcess::finished, this, [this, key, p](int exitCode, QProcess::ExitStatus status) {
-        exitCodes_[key] = status == QProcess::NormalExit ? std::optional<int>(exitCode) : std::nullopt;
-        if (running_.value(key) == p) running_.remove(key);
-        p->deleteLater();
+    // qstrip's one-line message is kept for the report; a user who started
+    // sippora from the desktop has no console to read it on.
+    p->setProcessChannelMode(QProcess::MergedChannels);
+    connect(p, &QProcess::finished, this, [this, index, p](int exitCode, QProcess::ExitStatus status) {
+        filterEnded(index, p, exitCode, status);
     });
-    exitCodes_.remove(key);
     p->start();
     if (!p->waitForStarted(kStartTimeoutMs)) {
         p->disconnect(this);
         delete p;
         return false;
     }
-    running_.insert(key, p);
+    running_.insert(index, p);
     return true;
 }
 
-bool Exporter::waitForFilterOn(const QString& key, int ms) {
-    const QPointer<QProcess> p = running_.value(key);
-    if (!p || p->state() == QProcess::NotRunning) return true;
-    return p->waitForFinished(ms) || p->state() == QProcess::NotRunning;
+void Exporter::filterEnded(int index, QProcess* process, int exitCode, QProcess::ExitStatus status) {
+    if (running_.value(index) != process) return;
+    running_.remove(index);
+    DictionaryResult& r = result_.dictionaries[index];
+    r.filterRunning = false;
+    r.filterExitCode = exitCode;
+    r.filterMessage = consoleText(process->readAll());
+    if (status != QProcess::NormalExit)
+        r.outcome = Outcome::FilterCrashed;
+    else if (exitCode != 0)
+        r.outcome = Outcome::FilterFailed;
+    process->deleteLater();
+    if (running_.isEmpty()) finish();
+}
+
+void Exporter::finish() {
+    busy_ = false;
+    const ExportResult done = result_;
+    emit finished(done);
+    // An export asked for meanwhile runs now, unless one was started while the
+    // report was shown.
+    if (anotherWanted_ && !busy_ && vars_) start(*vars_);
 }
 
 bool Exporter::waitForFilters(int ms) {
     const QDeadlineTimer deadline(ms);
-    const QStringList keys = running_.keys();
-    for (const QString& key : keys)
-        if (!waitForFilterOn(key, int(qMax<qint64>(0, deadline.remainingTime())))) return false;
+    while (!running_.isEmpty()) {
+        if (deadline.hasExpired()) return false;
+        const auto it = running_.begin();
+        const QPointer<QProcess> p = it.value();
+        if (!p) {
+            running_.erase(it);
+        } else if (p->state() == QProcess::NotRunning) {
+            QCoreApplication::processEvents();  // its end is on its way
+        } else {
+            // Emits finished() when it ends, which takes it out of running_.
+            p->waitForFinished(int(qMax<qint64>(1, deadline.remainingTime())));
+        }
+    }
     return true;
 }
 
@@ -251,10 +314,6 @@ int Exporter::runningFilters() const {
     for (const QPointer<QProcess>& p : running_)
         if (p && p->state() != QProcess::NotRunning) ++n;
     return n;
-}
-
-std::optional<int> Exporter::filterExitCode(const QString& intermediate) const {
-    return exitCodes_.value(intermediateKey(intermediate), std::nullopt);
 }
 
 }  // namespace tevo

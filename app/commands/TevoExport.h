@@ -5,18 +5,17 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QProcess>
 #include <QPointer>
 #include <QString>
 
-#include <optional>
-
-class QProcess;
 class QWidget;
 
 // The export of the six term dictionaries to TEVO's text format: each lexicon
 // file becomes an intermediate file of quoted lines "term;explanation;code;
 // further info;source", and a qstrip process started on it writes the .tvx file
-// without the quotes. The export does not wait for those processes.
+// without the quotes. The window does not wait for those processes: each is
+// watched to its end, and the export is reported once all of them have ended.
 namespace tevo {
 
 struct Dictionary {
@@ -29,13 +28,14 @@ struct Dictionary {
 const QList<Dictionary>& dictionaries();
 
 enum class Outcome {
-    Exported,            // intermediate file written, filter started
+    Exported,            // intermediate file written, filter started (and, once ended, ended with 0)
     LexiconMissing,      // no lexicon file: nothing written for it
     LexiconUnreadable,   // it exists but cannot be read: nothing written for it
     CannotWrite,         // the intermediate file could not be created or written: no filter started
     FilterNotFound,      // intermediate file written, but there is no qstrip to start
     FilterNotStarted,    // intermediate file written, but qstrip could not be started
-    FilterStillRunning,  // a filter of an earlier export still reads the intermediate file: left alone
+    FilterFailed,        // qstrip ended with an exit code other than 0
+    FilterCrashed,       // qstrip did not end normally
 };
 
 struct DictionaryResult {
@@ -45,7 +45,10 @@ struct DictionaryResult {
     // were exported (and filtered), the broken one not.
     bool cutShort = false;
     int records = 0;  // records written to the intermediate file
-    bool exported() const { return outcome == Outcome::Exported && !cutShort; }
+    bool filterRunning = false;  // its qstrip was started and has not ended yet
+    int filterExitCode = 0;      // once ended
+    QString filterMessage;       // what qstrip wrote on its console, line end removed
+    bool exported() const { return outcome == Outcome::Exported && !cutShort && !filterRunning; }
     // Why it was not (wholly) exported, in German; empty when it was.
     QString reason() const;
 };
@@ -63,10 +66,13 @@ QString failureTitle();
 QString failureText(const ExportResult& result);
 // Shows failureText() through messages::show; does nothing when all were exported.
 void showFailures(QWidget* parent, const ExportResult& result);
+// qstrip's exit codes in words, for a filter that failed without a message.
+QString exitCodeMeaning(int exitCode);
 
-// Runs the export and keeps track of the filters it started, so that a later
-// export never rewrites an intermediate file a running filter still reads.
-// Lives as long as the main window.
+// Runs the export and watches the filters it started. Lives as long as the
+// main window. An export asked for while the filters of the previous one
+// still run is started once that one has been reported, so that no
+// intermediate file is rewritten while a filter still reads it.
 class Exporter : public QObject {
     Q_OBJECT
 public:
@@ -82,30 +88,40 @@ public:
 
     // Reads each lexicon file record by record into the record buffer of `vars`,
     // sets vars.exportLine for each, writes the intermediate files and starts
-    // the filters. Files are named bare, in the current working directory.
-    ExportResult run(MainVariables& vars);
+    // the filters, then returns: started() comes first, finished() once every
+    // filter has ended (before start() returns when none was started). While an
+    // export runs, the call only notes that another one is wanted; it starts
+    // after finished(), with the same `vars`. Files are named bare, in the
+    // current working directory.
+    void start(MainVariables& vars);
+    bool busy() const { return busy_; }
+    bool anotherWanted() const { return anotherWanted_; }
 
-    // How long run() waits for a filter of an earlier export on the same file.
-    void setFilterWaitMs(int ms) { filterWaitMs_ = ms; }
+    // The result so far of the export running or last finished.
+    const ExportResult& result() const { return result_; }
 
     // Waits until every filter started has ended; false when one is still
-    // running after `ms` milliseconds.
+    // running after `ms` milliseconds. The filters' ends are handled as they
+    // come, finished() included.
     bool waitForFilters(int ms = 30000);
     int runningFilters() const;
-    // Exit code of the last filter that ended on this intermediate file (named
-    // as in run(), resolved against the current directory); nullopt while it
-    // runs, when none was started, or when it crashed.
-    std::optional<int> filterExitCode(const QString& intermediate) const;
+
+signals:
+    void started();
+    void finished(const tevo::ExportResult& result);
 
 private:
-    DictionaryResult exportOne(const Dictionary& d, MainVariables& vars, const QString& program);
-    bool waitForFilterOn(const QString& key, int ms);
-    bool startFilter(const QString& program, const Dictionary& d, const QString& key);
+    DictionaryResult exportOne(const Dictionary& d, MainVariables& vars, const QString& program, int index);
+    bool startFilter(const QString& program, const Dictionary& d, int index);
+    void filterEnded(int index, QProcess* process, int exitCode, QProcess::ExitStatus status);
+    void finish();
 
     QString program_;
-    int filterWaitMs_ = 30000;
-    QHash<QString, QPointer<QProcess>> running_;  // by absolute path of the intermediate file
-    QHash<QString, std::optional<int>> exitCodes_;
+    ExportResult result_;
+    QHash<int, QPointer<QProcess>> running_;  // by index of the dictionary
+    MainVariables* vars_ = nullptr;
+    bool busy_ = false;
+    bool anotherWanted_ = false;
 };
 
 }  // namespace tevo

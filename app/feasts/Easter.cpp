@@ -1,6 +1,6 @@
 #include "Easter.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace feasts {
 
@@ -8,42 +8,38 @@ namespace {
 bool isSkipped(QChar ch) { return ch == u' ' || ch == u'\t'; }
 }  // namespace
 
-double readYear(const QString& text) {
+TypedYear readYear(const QString& text) {
+    constexpr qint64 kCap = 99999;  // far above every accepted year: more digits change nothing
     qsizetype i = 0;
     const qsizetype n = text.size();
     auto skip = [&] {
         while (i < n && isSkipped(text[i])) ++i;
     };
+    auto digitAt = [&](qsizetype at) { return at < n && text[at] >= u'0' && text[at] <= u'9'; };
 
-    double value = 0;
-    bool anyDigit = false;
+    TypedYear typed;
     skip();
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-        value = value * 10 + (text[i].unicode() - u'0');
-        anyDigit = true;
+    while (digitAt(i)) {
+        typed.whole = std::min(kCap, typed.whole * 10 + (text[i].unicode() - u'0'));
         ++i;
         skip();
     }
     if (i < n && text[i] == u'.') {
         ++i;
         skip();
-        double scale = 0.1;
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
-            value += scale * (text[i].unicode() - u'0');
-            scale /= 10;
-            anyDigit = true;
+        while (digitAt(i)) {
+            if (text[i] != u'0') typed.fraction = true;
             ++i;
             skip();
         }
     }
-    return anyDigit ? value : 0;
+    return typed;
 }
 
-std::optional<int> acceptedYear(double value) {
-    if (!(value >= kFirstYear && value <= kLastYear)) return std::nullopt;
+std::optional<int> acceptedYear(const TypedYear& typed) {
     // A year with a fractional part is no year: refused like one out of range.
-    if (value != std::floor(value)) return std::nullopt;
-    return static_cast<int>(value);
+    if (typed.fraction || typed.whole < kFirstYear || typed.whole > kLastYear) return std::nullopt;
+    return int(typed.whole);
 }
 
 GaussValues gaussValues(int Y) {

@@ -14,15 +14,19 @@ constexpr int kLastYear = 3000;
 // Before this year the Gregorian calendar was not yet in use everywhere in Europe.
 constexpr int kGeneralAdoptionYear = 1753;
 
-// Reads the year the way the year box is read: the number at the start of
-// the text, blanks and tabs skipped wherever they stand, digits up to the
-// first other character, a point followed by digits as a decimal point.
-// A text that does not begin with a number gives 0. "1 984x" gives 1984.
-double readYear(const QString& text);
+// The number typed into the year box, read on its digits: blanks and tabs
+// are skipped wherever they stand, digits are read up to the first other
+// character, and a point followed by digits starts the fraction. A text that
+// does not begin with a number reads as 0. "1 984x" reads as 1984.
+struct TypedYear {
+    qint64 whole = 0;       // the digits before the point; any value above 99999 reads as 99999
+    bool fraction = false;  // a digit other than 0 after the point
+};
+TypedYear readYear(const QString& text);
 
-// The year as a whole number if it lies between 1583 and 3000 and has no
-// fractional part; nothing otherwise.
-std::optional<int> acceptedYear(double value);
+// The year if it lies between 1583 and 3000 and has no fraction: decided on
+// the typed digits, so "2000.9999999999999999999" is no year at all, not 2001.
+std::optional<int> acceptedYear(const TypedYear& typed);
 
 // The quantities of Gauss's Easter formula, named as in the formula.
 struct GaussValues {

@@ -6,8 +6,10 @@
 #include "Windows.h"
 
 #include <QLineEdit>
-#include <QTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTextEdit>
 
 namespace {
 constexpr int kClientWidthTwips = 2895;
@@ -73,6 +75,8 @@ OsternWindow::OsternWindow(QWidget* parent) : QWidget(parent) {
     connect(Text2, &QLineEdit::returnPressed, this, &OsternWindow::calculate);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
 
+    fitCaptions();
+
     // Start-up.
     Text19->hide();
     Text19->setPlainText(kCalendarNote);
@@ -111,6 +115,47 @@ void OsternWindow::fitNote() {
         Text19->document()->setTextWidth(Text19->contentsRect().width());
         if (Text19->document()->size().height() <= available) break;
     }
+}
+
+namespace {
+
+// The room a line edit leaves for its text: inside its frame and text margins,
+// less the two pixels it keeps free at either side.
+QSize textRoom(const QLineEdit* box) {
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    option.features = QStyleOptionFrame::None;
+    QRect r = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+    r = r.marginsRemoved(box->textMargins());
+    return QSize(r.width() - 2 * 2, r.height());
+}
+
+bool fits(const QLineEdit* box, const QFont& font) {
+    const QFontMetrics metrics(font);
+    const QSize room = textRoom(box);
+    return metrics.horizontalAdvance(box->text()) <= room.width() && metrics.height() <= room.height();
+}
+
+}  // namespace
+
+void OsternWindow::fitCaptions() {
+    // The design's captions were set in a narrow 8-point face; in the
+    // platform's sans-serif "Aschermittwoch" runs past its box and loses its
+    // first letter. All captions share one size, the largest at which every
+    // one of them is whole in its box (bold Ostersonntag included).
+    const QList<QLineEdit*> captions = {Text1, Text3, Text5, Text18, Text7, Text9, Text11, Text13, Text15};
+    qreal points = kFontPoints;
+    auto allFit = [&](qreal size) {
+        for (QLineEdit* box : captions)
+            if (!fits(box, look::sansSerif(size, box->font().bold()))) return false;
+        return true;
+    };
+    while (points > 6.0 && !allFit(points)) points -= 0.25;
+    for (QLineEdit* box : captions) box->setFont(look::sansSerif(points, box->font().bold()));
 }
 
 QLineEdit* OsternWindow::result(const char* name, int top) {

@@ -22,6 +22,7 @@ private:
                        int height, Caption kind = Caption::Feast);
     QLineEdit* result(const char* name, int top);
     void fitNote();
+    void fitCaptions();
 
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;

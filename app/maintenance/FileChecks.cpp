@@ -77,6 +77,100 @@ std::optional<Problem> closeOutput(FieldFile& out, int records, const QString& d
     return cannotWrite(name, records, doneWhat);
 }
 
+namespace {
+
+constexpr qsizetype kLinesNamed = 10;
+
+// Counts lines forward through the loaded bytes: CR LF, a lone CR and a lone
+// LF each end one, as the line reader takes them.
+class LineCounter {
+public:
+    explicit LineCounter(QByteArrayView bytes) : bytes_(bytes) {}
+    qsizetype lineAt(qsizetype offset) {
+        for (; pos_ < offset && pos_ < bytes_.size(); ++pos_) {
+            const char c = bytes_[pos_];
+            if (c == '\n' || (c == '\r' && !(pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n'))) ++line_;
+        }
+        return line_;
+    }
+
+private:
+    QByteArrayView bytes_;
+    qsizetype pos_ = 0;
+    qsizetype line_ = 1;
+};
+
+// The lines concerned: the first few by number, and how many in all.
+// Lines arrive in order, a line with several such items more than once.
+struct Lines {
+    QList<qsizetype> first;
+    qsizetype count = 0;
+    qsizetype last = 0;
+    void add(qsizetype line) {
+        if (count > 0 && line == last) return;
+        last = line;
+        ++count;
+        if (first.size() < kLinesNamed) first.append(line);
+    }
+};
+
+QString numberList(const QList<qsizetype>& numbers) {
+    QStringList parts;
+    for (qsizetype n : numbers) parts << QString::number(n);
+    if (parts.size() == 1) return parts.first();
+    const QString last = parts.takeLast();
+    return parts.join(QStringLiteral(", ")) + QStringLiteral(" und ") + last;
+}
+
+}  // namespace
+
+std::optional<Problem> refuseQuotesInLines(FieldFile& in) {
+    Lines lines;
+    qsizetype number = 0;
+    QByteArrayView line;
+    while (!in.atEnd() && in.readRawLine(line)) {
+        ++number;
+        if (line.contains('"')) lines.add(number);
+    }
+    in.rewind();
+    if (lines.count == 0) return std::nullopt;
+    return quotesInData(in.fileName(), lines.first, lines.count);
+}
+
+std::optional<Problem> refuseQuotesInItems(FieldFile& in, int fields, int unwrittenField) {
+    Lines lines;
+    LineCounter counter(in.loadedBytes());
+    QList<FieldFile::RawItem> items(fields);
+    while (!in.atEnd() && in.readRawItems(fields, items.data())) {
+        for (int i = 0; i < fields; ++i) {
+            const FieldFile::RawItem& item = items[i];
+            // A quoted item ends at the next quote, so only an unquoted one can hold one.
+            if (i == unwrittenField || item.quoted || !item.bytes().contains('"')) continue;
+            lines.add(counter.lineAt(in.offsetOf(item)));
+        }
+    }
+    in.rewind();
+    if (lines.count == 0) return std::nullopt;
+    return quotesInData(in.fileName(), lines.first, lines.count);
+}
+
+Problem quotesInData(const QString& input, const QList<qsizetype>& lines, qsizetype count) {
+    QString where;
+    if (count == 1)
+        where = QStringLiteral("in Zeile %1").arg(lines.first());
+    else if (count <= lines.size())
+        where = QStringLiteral("in den Zeilen %1").arg(numberList(lines));
+    else
+        where = QStringLiteral("in %1 Zeilen, zuerst in den Zeilen %2").arg(count).arg(numberList(lines));
+    return Problem{QStringLiteral("Anführungszeichen in den Daten"),
+                   QStringLiteral("Die Datei %1 enthält %2 ein Anführungszeichen (\") in einem Text.\n"
+                                  "In der Ausgabe steht jeder Text zwischen Anführungszeichen; ein weiteres "
+                                  "darin würde den Text beim Lesen abschneiden. Bitte diese Anführungszeichen "
+                                  "in der Eingabe ersetzen, z. B. durch ' oder „ “.\n"
+                                  "Aus dieser Datei wurde nichts geschrieben.")
+                           .arg(quoted(input), where)};
+}
+
 QString recordsDone(int n, const QString& doneWhat) {
     if (n == 0) return QStringLiteral("Kein vollständiger Datensatz wurde %1.").arg(doneWhat);
     if (n == 1) return QStringLiteral("Ein vollständiger Datensatz wurde %1.").arg(doneWhat);

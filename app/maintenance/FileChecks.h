@@ -27,6 +27,19 @@ std::optional<Problem> refuseSame(const QString& input, const QString& output);
 std::optional<Problem> openOutput(FieldFile& out, const QString& name);
 std::optional<Problem> openAppend(FieldFile& out, const QString& name);
 
+// Every text is written between double quotes, and the format has no escape
+// for a double quote inside one: such a record would read back cut short.
+// These refuse an input (opened for reading) in which a text that the
+// converter writes holds a double quote, naming the file and the first lines
+// concerned; the file is left at its start for the conversion itself.
+// By lines: every line is written as a text.
+std::optional<Problem> refuseQuotesInLines(FieldFile& in);
+// By records of `fields` items; the item at `unwrittenField` (if any) is dropped
+// by the converter and so not looked at. A record cut short at the end is not
+// written and not looked at either.
+std::optional<Problem> refuseQuotesInItems(FieldFile& in, int fields, int unwrittenField = -1);
+Problem quotesInData(const QString& input, const QList<qsizetype>& lines, qsizetype count);
+
 // Closes a written file; a problem when not every byte reached the disk.
 std::optional<Problem> closeOutput(FieldFile& out, int records, const QString& doneWhat);
 

@@ -19,13 +19,16 @@ Outcome done(const QString& status, int records) { return Outcome{status, std::n
 constexpr int kExplanationLimit = 28;
 
 // Opens the input named in the window and the output derived from it, after
-// every check that must pass before the output is created or emptied.
+// every check that must pass before the output is created or emptied; the
+// input is read by lines (fields 0) or by records of `fields` items, every
+// one of which is written as a text.
 std::optional<Problem> openDerived(FieldFile& in, const QString& input, FieldFile& out,
-                                   const QString& suffix, QString& output) {
+                                   const QString& suffix, QString& output, int fields) {
     if (auto p = openInput(in, input)) return p;
     output = derivedName(input, suffix);
     if (output.isEmpty()) return nameTooShort(input);
     if (auto p = refuseSame(input, output)) return p;
+    if (auto p = fields == 0 ? refuseQuotesInLines(in) : refuseQuotesInItems(in, fields)) return p;
     return openOutput(out, output);
 }
 
@@ -42,7 +45,7 @@ Outcome convertRecords(const QString& input, const QString& suffix, int n, const
                        Convert convert) {
     FieldFile in, out;
     QString output;
-    if (auto p = openDerived(in, input, out, suffix, output)) return failed(*p);
+    if (auto p = openDerived(in, input, out, suffix, output, n)) return failed(*p);
     int records = 0;
     bool early = false;
     FieldValues rec;
@@ -81,7 +84,7 @@ Listing listLines(const QString& input) {
 Outcome lineInput(const QString& input) {
     FieldFile in, out;
     QString output;
-    if (auto p = openDerived(in, input, out, kKorrSuffix, output)) return failed(*p);
+    if (auto p = openDerived(in, input, out, kKorrSuffix, output, 0)) return failed(*p);
     int records = 0;
     QString line;
     while (!in.atEnd() && in.readLine(line)) {
@@ -122,6 +125,7 @@ Outcome importSixColumns(const QString& input) {
     const QStringList targets = {"2da.lex", "2kr.lex", "2la.lex", "2pe.lex", "2vo.lex", "2sp.lex"};
     for (const QString& target : targets)
         if (sameFile(input, target)) return failed(inputIsTarget(input, target));
+    if (auto p = refuseQuotesInItems(in, lexicon::kRecordFields)) return failed(*p);
 
     const QString doneWhat = QStringLiteral("an die Lexikondateien angefügt");
     QHash<QString, FieldFile*> files;
@@ -164,6 +168,7 @@ Outcome textToMoreInfo(const QString& input, const QString& output, const QStrin
     FieldFile in, out;
     if (auto p = openInput(in, input)) return failed(*p);
     if (auto p = refuseSame(input, output)) return failed(*p);
+    if (auto p = refuseQuotesInItems(in, 1)) return failed(*p);
     if (auto p = openAppend(out, output)) return failed(*p);
     int records = 0;
     bool early = false;

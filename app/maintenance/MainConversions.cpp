@@ -24,11 +24,22 @@ QString trimBlanks(const QString& s) {
     return s.mid(b, e - b);
 }
 
+// What of the input becomes texts of the output, for the check on double quotes.
+struct Written {
+    int fields = 0;            // 0: every line is written as a text
+    int unwrittenField = -1;   // an item of each record that is dropped
+};
+
 // Opens `input` and `output` of a one-to-one conversion, refusing an output
-// that is the input. Returns the problem, if any, before anything is written.
-std::optional<Problem> openPair(FieldFile& in, const QString& input, FieldFile& out, const QString& output) {
+// that is the input and an input with a double quote in a text to be written.
+// Returns the problem, if any, before anything is written.
+std::optional<Problem> openPair(FieldFile& in, const QString& input, FieldFile& out, const QString& output,
+                                Written written) {
     if (auto p = openInput(in, input)) return p;
     if (auto p = refuseSame(input, output)) return p;
+    if (auto p = written.fields == 0 ? refuseQuotesInLines(in)
+                                     : refuseQuotesInItems(in, written.fields, written.unwrittenField))
+        return p;
     return openOutput(out, output);
 }
 
@@ -66,7 +77,7 @@ Outcome finish(FieldFile& out, const QString& input, const QString& output, int 
 Outcome csvToLines(MainVariables& vars) {
     const QString input = kCsvSource, output = kLineFile;
     FieldFile in, out;
-    if (auto p = openPair(in, input, out, output)) return failed(*p);
+    if (auto p = openPair(in, input, out, output, Written{})) return failed(*p);
     int records = 0;
     QString line;
     while (!in.atEnd() && in.readLine(line)) {
@@ -80,7 +91,7 @@ Outcome csvToLines(MainVariables& vars) {
 Outcome twoLinesToThreeColumns(MainVariables& vars) {
     const QString input = kTwoLineSource, output = kThreeColumnFile;
     FieldFile in, out;
-    if (auto p = openPair(in, input, out, output)) return failed(*p);
+    if (auto p = openPair(in, input, out, output, Written{})) return failed(*p);
     int records = 0;
     bool odd = false;
     QString term, explanation;
@@ -105,7 +116,8 @@ Outcome twoLinesToThreeColumns(MainVariables& vars) {
 Outcome fiveToSixColumns(MainVariables& vars) {
     const QString input = kFiveColumnSource, output = kSixColumnFile;
     FieldFile in, out;
-    if (auto p = openPair(in, input, out, output)) return failed(*p);
+    // The fourth input field is dropped.
+    if (auto p = openPair(in, input, out, output, Written{5, 3})) return failed(*p);
     int records = 0;
     bool early = false;
     FieldValues rec;
@@ -133,7 +145,7 @@ Outcome fiveToSixColumns(MainVariables& vars) {
 Outcome fourColumnsToFirstNames(MainVariables& vars) {
     const QString input = kFourColumnSource, output = kFirstNameFile;
     FieldFile in, out;
-    if (auto p = openPair(in, input, out, output)) return failed(*p);
+    if (auto p = openPair(in, input, out, output, Written{4})) return failed(*p);
     int records = 0;
     bool early = false;
     FieldValues rec;
@@ -175,12 +187,12 @@ Outcome copyLexiconsToText(MainVariables& vars) {
     int total = 0;
     for (const QString& lex : lexicons) {
         const QString output = textName(lex);
+        const int fields = lex == lexicon::kMoreInfoLexicon ? lexicon::kMoreInfoFields : lexicon::kRecordFields;
         FieldFile in, out;
-        if (auto p = openPair(in, lex, out, output)) {
+        if (auto p = openPair(in, lex, out, output, Written{fields})) {
             problems << *p;
             continue;
         }
-        const int fields = lex == lexicon::kMoreInfoLexicon ? lexicon::kMoreInfoFields : lexicon::kRecordFields;
         const CopyResult r = copyRecords(in, out, fields, vars);
         total += r.records;
         const Outcome o = finish(out, lex, output, r.records, r.endedEarly, QString());
@@ -199,6 +211,7 @@ Outcome importNewEntries(MainVariables& vars) {
     if (auto p = openInput(in, input)) return failed(*p);
     for (const QString& target : lexicon::allTermFiles())
         if (sameFile(input, target)) return failed(inputIsTarget(input, target));
+    if (auto p = refuseQuotesInItems(in, lexicon::kRecordFields)) return failed(*p);
 
     const QString doneWhat = QStringLiteral("an die Lexikondateien angefügt");
     int records = 0;

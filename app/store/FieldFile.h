@@ -52,6 +52,13 @@ public:
     // Writes items exactly as they were read (bytes unchanged, absent stays absent).
     bool writeRawRecord(const RawItem* items, int n);
 
+    // Where an item read from this file begins, in bytes from the start of the
+    // file; and the bytes themselves, for a scan that counts lines.
+    qsizetype offsetOf(const RawItem& item) const { return item.data - data_.constData(); }
+    QByteArrayView loadedBytes() const { return data_; }
+    // Back to the first byte of a file opened for reading, for a second pass.
+    void rewind() { pos_ = 0; }
+
     bool flush();
     // Closes the file; for a written file, false when any byte could not be written.
     bool close();

@@ -6,6 +6,7 @@
 #include "Windows.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -118,6 +119,49 @@ TEST_F(CommandWordsTest, TevoRunsOnlyTheExport) {
     EXPECT_FALSE(exists(lexicon::kMoreInfoTemp));
     EXPECT_EQ(w->Text3->text(), "tevo!");
     EXPECT_TRUE(messages_.isEmpty());
+}
+
+TEST_F(CommandWordsTest, TevoWithAFailingFilterGivesTheMessageAndNoSuccessText) {
+    const QString qstrip = qEnvironmentVariable("QSTRIP_BINARY");
+    ASSERT_TRUE(QFile::exists(qstrip)) << qstrip.toStdString();
+    for (const char* f : {"2da.lex", "2kr.lex", "2la.lex", "2pe.lex", "2sp.lex", "2vo.lex"})
+        writeFile(f, rec("", "Pate", "Taufzeuge", "Pe", "", "abc"));
+
+    // A first export that succeeds leaves its text in Text2.
+    w->tevoExporter()->setFilterProgram(qstrip);
+    typeKeyByKey("tevo");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w->tevoExporter()->busy(); }, 10000));
+    ASSERT_EQ(w->Text2->text(), "Alle Lexikondateien sind ins TEVO-Format konvertiert");
+
+    // Then 2da.tvx cannot be written, and the filters take their time.
+    ASSERT_TRUE(QFile::remove("2da.tvx"));
+    ASSERT_TRUE(QDir().mkdir("2da.tvx"));
+    writeFile("langsam.sh", ("#!/bin/sh\nsleep 1\nexec \"" + qstrip + "\" \"$@\"\n").toUtf8());
+    QFile::setPermissions("langsam.sh", QFile::permissions("langsam.sh") | QFileDevice::ExeOwner);
+    w->tevoExporter()->setFilterProgram(path("langsam.sh"));
+    w->Text3->clear();
+    QElapsedTimer clock;
+    clock.start();
+    typeKeyByKey("tevo");
+    // The handler returned at once, the filters still run, and the old text is gone.
+    EXPECT_LT(clock.elapsed(), 900);
+    EXPECT_EQ(w->tevoExporter()->runningFilters(), 6);
+    EXPECT_EQ(w->Text2->text(), "");
+    EXPECT_TRUE(messages_.isEmpty());
+    // The window goes on taking input meanwhile.
+    QTest::mouseClick(w->findChild<QRadioButton*>("Option5"), Qt::LeftButton);
+    EXPECT_TRUE(w->findChild<QRadioButton*>("Option5")->isChecked());
+    EXPECT_GT(w->tevoExporter()->runningFilters(), 0);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages_.isEmpty(); }, 10000));
+    EXPECT_FALSE(w->tevoExporter()->busy());
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0].title, "TEVO-Export");
+    EXPECT_EQ(messages_[0].text, "Nicht alle Lexikondateien sind ins TEVO-Format konvertiert:\n\n"
+                                 "2da.lex: qstrip endete mit Fehlercode 7 (Ausgabedatei konnte nicht "
+                                 "geschrieben werden); 2da.tvx ist nicht oder nicht vollständig geschrieben.");
+    EXPECT_EQ(w->Text2->text(), "");
+    EXPECT_EQ(readFile("2vo.tvx"), "Pate;Taufzeuge;Pe;;abc\r\n");
 }
 
 class BackupTest : public CommandWordsTest {

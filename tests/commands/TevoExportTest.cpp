@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
 
 namespace {
 
@@ -27,6 +29,22 @@ protected:
 
     void writeAllLexica(const QByteArray& bytes) {
         for (const char* name : kLexica) writeFile(name, bytes);
+    }
+
+    // Runs an export to its end and returns its final result.
+    tevo::ExportResult exportAll() {
+        QSignalSpy done(&exporter_, &tevo::Exporter::finished);
+        exporter_.start(vars_);
+        EXPECT_TRUE(exporter_.waitForFilters(30000));
+        EXPECT_EQ(done.count(), 1);
+        return done.isEmpty() ? tevo::ExportResult() : done.last().at(0).value<tevo::ExportResult>();
+    }
+
+    // A stand-in for qstrip: a shell script with the given body.
+    QString script(const char* name, const QString& body) {
+        writeFile(name, ("#!/bin/sh\n" + body + "\n").toUtf8());
+        QFile::setPermissions(path(name), QFile::permissions(path(name)) | QFileDevice::ExeOwner);
+        return path(name);
     }
 
     // A stand-in that waits before handing over to the real qstrip, and keeps a
@@ -60,12 +78,15 @@ TEST_F(TevoExportTest, WritesQuotedLinesAndTheFiltersStripTheQuotes) {
                          "\"schluss\",\"Berta\",\"Vorname\",\"Vo\",\"weiblich\",\"Ra\"\r\n");
     writeFile("2te.lex", "\"mehr1\",\"nicht exportieren\"\r\n");
 
-    const tevo::ExportResult result = exporter_.run(vars_);
+    const tevo::ExportResult result = exportAll();
 
     ASSERT_EQ(result.dictionaries.size(), 6);
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(result.dictionaries[i].dictionary.lexicon, kLexica[i]);
         EXPECT_EQ(result.dictionaries[i].outcome, tevo::Outcome::Exported) << kLexica[i];
+        EXPECT_FALSE(result.dictionaries[i].filterRunning);
+        EXPECT_EQ(result.dictionaries[i].filterExitCode, 0);
+        EXPECT_TRUE(result.dictionaries[i].filterMessage.isEmpty());
         EXPECT_TRUE(result.dictionaries[i].reason().isEmpty());
     }
     EXPECT_TRUE(result.allExported());
@@ -90,10 +111,9 @@ TEST_F(TevoExportTest, WritesQuotedLinesAndTheFiltersStripTheQuotes) {
     EXPECT_EQ(vars_.recSource, FieldValue("Ra"));
     EXPECT_EQ(vars_.exportLine, "Berta;Vorname;Vo;weiblich;Ra");
 
-    ASSERT_TRUE(exporter_.waitForFilters(30000));
     EXPECT_EQ(exporter_.runningFilters(), 0);
+    EXPECT_FALSE(exporter_.busy());
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(exporter_.filterExitCode(kOut[i]), std::optional<int>(0)) << kOut[i];
         QByteArray stripped = readFile(kOut[i]);
         stripped.replace('"', "");
         EXPECT_EQ(readFile(kTvx[i]), stripped) << kTvx[i];
@@ -117,7 +137,7 @@ TEST_F(TevoExportTest, FailuresAreNamedAndTheOtherDictionariesStillExported) {
     ASSERT_TRUE(QDir().mkdir("outsp"));
     writeFile("2vo.lex", "\"\",\"Anna\",\"Vorname\",\"Vo\",\"\",\"Ra\"\r\n");
 
-    const tevo::ExportResult result = exporter_.run(vars_);
+    const tevo::ExportResult result = exportAll();
     ASSERT_EQ(result.dictionaries.size(), 6);
     const auto& r = result.dictionaries;
     EXPECT_EQ(r[0].outcome, tevo::Outcome::LexiconMissing);
@@ -138,12 +158,10 @@ TEST_F(TevoExportTest, FailuresAreNamedAndTheOtherDictionariesStillExported) {
     EXPECT_EQ(readFile("outla"), QByteArray("\"pater;Vater;La;;Q\"\r\n"));
     EXPECT_EQ(readFile("outvo"), QByteArray("\"Anna;Vorname;Vo;;Ra\"\r\n"));
 
-    ASSERT_TRUE(exporter_.waitForFilters(30000));
     EXPECT_EQ(readFile("2kr.tvx"), QByteArray("Ruhr;Durchfall;Kr;;Q\r\nLues;;Kr;;Q\r\n"));
     EXPECT_EQ(readFile("2la.tvx"), QByteArray("pater;Vater;La;;Q\r\n"));
     EXPECT_EQ(readFile("2vo.tvx"), QByteArray("Anna;Vorname;Vo;;Ra\r\n"));
     EXPECT_FALSE(exists("2sp.tvx"));
-    EXPECT_FALSE(exporter_.filterExitCode("outsp").has_value());
 
     tevo::showFailures(nullptr, result);
     ASSERT_EQ(messages_.size(), 1);
@@ -163,7 +181,10 @@ TEST_F(TevoExportTest, FailuresAreNamedAndTheOtherDictionariesStillExported) {
 TEST_F(TevoExportTest, AFilterThatCannotBeStartedIsReported) {
     writeAllLexica("\"\",\"t\",\"e\",\"Pe\",\"\",\"q\"\r\n");
     exporter_.setFilterProgram(path("gibt-es-nicht/qstrip"));
-    const tevo::ExportResult result = exporter_.run(vars_);
+    QSignalSpy done(&exporter_, &tevo::Exporter::finished);
+    exporter_.start(vars_);
+    ASSERT_EQ(done.count(), 1);  // reported at once: no filter to wait for
+    const tevo::ExportResult result = done.last().at(0).value<tevo::ExportResult>();
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(result.dictionaries[i].outcome, tevo::Outcome::FilterNotStarted);
         EXPECT_EQ(readFile(kOut[i]), QByteArray("\"t;e;Pe;;q\"\r\n"));  // written all the same
@@ -191,26 +212,42 @@ TEST_F(TevoExportTest, QstripIsLookedForBesideTheProgramThenOnPath) {
     qputenv("PATH", path("leer").toLocal8Bit());
     tevo::Exporter exporter;
     writeAllLexica("");
-    const tevo::ExportResult result = exporter.run(vars_);
+    exporter.start(vars_);
+    const tevo::ExportResult result = exporter.result();
     qputenv("PATH", savedPath);
+    EXPECT_FALSE(exporter.busy());
     EXPECT_EQ(result.dictionaries[0].outcome, tevo::Outcome::FilterNotFound);
     EXPECT_TRUE(result.dictionaries[0].reason().contains("qstrip wurde weder neben sippora noch im Suchpfad gefunden"));
 }
 
-TEST_F(TevoExportTest, ASecondExportWaitsForTheFiltersOfTheFirst) {
+TEST_F(TevoExportTest, ASecondExportStartsOnlyOnceTheFirstIsReported) {
     exporter_.setFilterProgram(slowFilter(1));
+    QSignalSpy started(&exporter_, &tevo::Exporter::started);
+    QSignalSpy done(&exporter_, &tevo::Exporter::finished);
     writeAllLexica("\"\",\"erster\",\"Lauf\",\"Pe\",\"\",\"q\"\r\n");
     QElapsedTimer clock;
     clock.start();
-    ASSERT_TRUE(exporter_.run(vars_).allExported());
+    exporter_.start(vars_);
+    EXPECT_TRUE(exporter_.busy());
     EXPECT_EQ(exporter_.runningFilters(), 6);
-    EXPECT_LT(clock.elapsed(), 900);  // the first export does not wait for its filters
+    for (const tevo::DictionaryResult& r : exporter_.result().dictionaries) EXPECT_TRUE(r.filterRunning);
+    EXPECT_FALSE(exporter_.result().allExported());  // not before the filters have ended
 
+    // Asked again while the filters run: noted, nothing rewritten, no waiting.
     writeAllLexica("\"\",\"zweiter\",\"Lauf\",\"Pe\",\"\",\"q\"\r\n");
-    ASSERT_TRUE(exporter_.run(vars_).allExported());
-    EXPECT_GE(clock.elapsed(), 900);  // it waited for the first filter on outda at least
-    ASSERT_TRUE(exporter_.waitForFilters(30000));
+    exporter_.start(vars_);
+    EXPECT_LT(clock.elapsed(), 900);
+    EXPECT_TRUE(exporter_.anotherWanted());
+    EXPECT_EQ(started.count(), 1);
+    for (const char* out : kOut) EXPECT_EQ(readFile(out), QByteArray("\"erster;Lauf;Pe;;q\"\r\n"));
 
+    // The event loop runs on while the filters work; each export is reported in turn.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done.count() == 2; }, 30000));
+    EXPECT_EQ(started.count(), 2);
+    EXPECT_TRUE(done.at(0).at(0).value<tevo::ExportResult>().allExported());
+    EXPECT_TRUE(done.at(1).at(0).value<tevo::ExportResult>().allExported());
+    EXPECT_FALSE(exporter_.busy());
+    EXPECT_FALSE(exporter_.anotherWanted());
     // Each filter of the first run read its intermediate file whole, before
     // the second run rewrote it.
     for (const char* tvx : kTvx) {
@@ -220,19 +257,52 @@ TEST_F(TevoExportTest, ASecondExportWaitsForTheFiltersOfTheFirst) {
     }
 }
 
-TEST_F(TevoExportTest, AFilterStillRunningAfterTheWaitLeavesItsFilesAlone) {
-    exporter_.setFilterProgram(slowFilter(3));
-    writeAllLexica("\"\",\"erster\",\"Lauf\",\"Pe\",\"\",\"q\"\r\n");
-    ASSERT_TRUE(exporter_.run(vars_).allExported());
+TEST_F(TevoExportTest, AFailingFilterIsReportedWithItsExitCodeAndMessage) {
+    writeAllLexica("\"\",\"Pate\",\"Taufzeuge\",\"Pe\",\"\",\"abc\"\r\n");
+    // A folder where 2da.tvx should be written, and 2kr.tvx on a full disk.
+    ASSERT_TRUE(QDir().mkdir("2da.tvx"));
+    const bool fullDisk = QFile::exists("/dev/full");
+    if (fullDisk) ASSERT_TRUE(QFile::link("/dev/full", path("2kr.tvx")));
 
-    writeAllLexica("\"\",\"zweiter\",\"Lauf\",\"Pe\",\"\",\"q\"\r\n");
-    exporter_.setFilterWaitMs(50);
-    const tevo::ExportResult second = exporter_.run(vars_);
-    for (const tevo::DictionaryResult& r : second.dictionaries) EXPECT_EQ(r.outcome, tevo::Outcome::FilterStillRunning);
-    for (const char* out : kOut) EXPECT_EQ(readFile(out), QByteArray("\"erster;Lauf;Pe;;q\"\r\n"));
-    EXPECT_TRUE(tevo::failureText(second).contains(
-        "2pe.lex: qstrip bearbeitet outpe von der vorigen Umwandlung noch; die Datei wurde nicht neu geschrieben."));
+    const tevo::ExportResult result = exportAll();
+    const auto& r = result.dictionaries;
+    ASSERT_EQ(r.size(), 6);
+    EXPECT_FALSE(result.allExported());
+    EXPECT_EQ(r[0].outcome, tevo::Outcome::FilterFailed);
+    EXPECT_EQ(r[0].filterExitCode, 7);
+    EXPECT_EQ(r[0].filterMessage, "Ausgabedatei konnte nicht geschrieben werden");
+    if (fullDisk) EXPECT_EQ(r[1].outcome, tevo::Outcome::FilterFailed);
+    for (int i = 2; i < 6; ++i) EXPECT_TRUE(r[i].exported()) << kLexica[i];
+    EXPECT_EQ(readFile("2vo.tvx"), QByteArray("Pate;Taufzeuge;Pe;;abc\r\n"));
 
-    ASSERT_TRUE(exporter_.waitForFilters(30000));
-    for (const char* tvx : kTvx) EXPECT_EQ(readFile(tvx), QByteArray("erster;Lauf;Pe;;q\r\n"));
+    tevo::showFailures(nullptr, result);
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0].title, "TEVO-Export");
+    QString expected = QStringLiteral(
+        "Nicht alle Lexikondateien sind ins TEVO-Format konvertiert:\n"
+        "\n2da.lex: qstrip endete mit Fehlercode 7 (Ausgabedatei konnte nicht geschrieben werden); "
+        "2da.tvx ist nicht oder nicht vollständig geschrieben.");
+    if (fullDisk)
+        expected += QStringLiteral("\n2kr.lex: qstrip endete mit Fehlercode 7 (Ausgabedatei konnte nicht "
+                                   "geschrieben werden); 2kr.tvx ist nicht oder nicht vollständig geschrieben.");
+    EXPECT_EQ(messages_[0].text, expected);
+}
+
+TEST_F(TevoExportTest, AFilterEndingWithoutAMessageOrCutOffIsReportedAsWell) {
+    writeAllLexica("");
+    // Exit code 4 without a word, and a filter killed before it ended.
+    exporter_.setFilterProgram(script("stumm.sh", "[ \"$2\" = outda ] && exit 4\n"
+                                                  "[ \"$2\" = outkr ] && kill -9 $$\n"
+                                                  "exec \"" + qstripBinary() + "\" \"$@\""));
+    const tevo::ExportResult result = exportAll();
+    const auto& r = result.dictionaries;
+    ASSERT_EQ(r.size(), 6);
+    EXPECT_EQ(r[0].outcome, tevo::Outcome::FilterFailed);
+    EXPECT_EQ(r[0].reason(), "qstrip endete mit Fehlercode 4 (Eingabedatei konnte nicht geöffnet werden); "
+                             "2da.tvx ist nicht oder nicht vollständig geschrieben.");
+    EXPECT_EQ(r[1].outcome, tevo::Outcome::FilterCrashed);
+    EXPECT_EQ(r[1].reason(), "qstrip wurde abgebrochen, ehe es fertig war; 2kr.tvx ist nicht oder nicht "
+                             "vollständig geschrieben.");
+    for (int i = 2; i < 6; ++i) EXPECT_TRUE(r[i].exported()) << kLexica[i];
+    EXPECT_EQ(result.notExported().size(), 2);
 }

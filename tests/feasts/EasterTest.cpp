@@ -78,26 +78,34 @@ TEST(Easter, FeastOffsetsAndFormat) {
 TEST(Easter, ReadYear) {
     const struct {
         const char* text;
-        double value;
+        qint64 whole;
+        bool fraction;
     } cases[] = {
-        {"1984", 1984},      {"1 984x", 1984},   {" \t19\t8 4", 1984}, {"", 0},
-        {"   ", 0},          {"x1984", 0},       {"-1984", 0},         {"12a34", 12},
-        {"2024.5", 2024.5},  {"2024 . 5", 2024.5}, {"2024.", 2024},    {".5", 0.5},
-        {"1984,5", 1984},    {"1984.5.3", 1984.5}, {"00002000", 2000}, {"20 24 Ostern", 2024},
+        {"1984", 1984, false},     {"1 984x", 1984, false},   {" \t19\t8 4", 1984, false},
+        {"", 0, false},            {"   ", 0, false},         {"x1984", 0, false},
+        {"-1984", 0, false},       {"12a34", 12, false},      {"2024.5", 2024, true},
+        {"2024 . 5", 2024, true},  {"2024.", 2024, false},    {".5", 0, true},
+        {"1984,5", 1984, false},   {"1984.5.3", 1984, true},  {"00002000", 2000, false},
+        {"20 24 Ostern", 2024, false}, {"2000.000", 2000, false}, {"2000.0001", 2000, true},
+        {"2000.9999999999999999999", 2000, true},
+        {"1582.99999999999999999999", 1582, true},
+        {"99999999999999999999999", 99999, false},  // no overflow, however many digits
     };
-    for (const auto& c : cases)
-        EXPECT_DOUBLE_EQ(readYear(QString::fromUtf8(c.text)), c.value) << '"' << c.text << '"';
+    for (const auto& c : cases) {
+        const TypedYear typed = readYear(QString::fromUtf8(c.text));
+        EXPECT_EQ(typed.whole, c.whole) << '"' << c.text << '"';
+        EXPECT_EQ(typed.fraction, c.fraction) << '"' << c.text << '"';
+    }
 }
 
 TEST(Easter, AcceptedYear) {
-    EXPECT_EQ(acceptedYear(1583), 1583);
-    EXPECT_EQ(acceptedYear(3000), 3000);
-    EXPECT_EQ(acceptedYear(2024.0), 2024);
-    EXPECT_FALSE(acceptedYear(1582));
-    EXPECT_FALSE(acceptedYear(3001));
-    EXPECT_FALSE(acceptedYear(0));
-    EXPECT_FALSE(acceptedYear(2024.5));
-    EXPECT_FALSE(acceptedYear(1582.5));
-    EXPECT_FALSE(acceptedYear(3000.25));
-    EXPECT_FALSE(acceptedYear(readYear("99999999999999999999999")));
+    auto year = [](const char* text) { return acceptedYear(readYear(QString::fromUtf8(text))); };
+    EXPECT_EQ(year("1583"), 1583);
+    EXPECT_EQ(year("3000"), 3000);
+    EXPECT_EQ(year("2024.0"), 2024);
+    EXPECT_EQ(year("3000.000"), 3000);
+    for (const char* refused : {"1582", "3001", "", "2024.5", "1582.5", "3000.25", "3000.01",
+                                "2000.9999999999999999999", "1582.99999999999999999999",
+                                "3000.00000000000000000001", "99999999999999999999999"})
+        EXPECT_FALSE(year(refused)) << refused;
 }

@@ -118,6 +118,28 @@ TEST_F(OsternWindowTest, ControlsAtTheirPlaces) {
     EXPECT_EQ(window_->nextInFocusChain(), box("Text2"));
 }
 
+TEST_F(OsternWindowTest, EveryCaptionIsWholeInItsBox) {
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
+    for (const char* name : {"Text1", "Text3", "Text5", "Text18", "Text7", "Text9", "Text11", "Text13", "Text15"}) {
+        QLineEdit* caption = box(name);
+        // A line edit whose text does not fit scrolls it to keep the cursor in
+        // view: the box then looks different with the cursor at the start and
+        // at the end. A caption that fits looks the same either way.
+        caption->setCursorPosition(0);
+        const QImage fromStart = caption->grab().toImage();
+        caption->setCursorPosition(int(caption->text().size()));
+        const QImage fromEnd = caption->grab().toImage();
+        EXPECT_EQ(fromStart, fromEnd) << name << " is cut: " << caption->text().toStdString();
+        // Nor is it cut at top or bottom.
+        const QFontMetrics metrics(caption->font());
+        EXPECT_LE(metrics.height(), caption->contentsRect().height()) << name;
+        EXPECT_GE(caption->font().pointSizeF(), 6.0) << name;
+        EXPECT_EQ(caption->geometry().height(), look::twips(std::string(name) == "Text3" ? 255 : 285)) << name;
+    }
+    EXPECT_TRUE(box("Text7")->font().bold());
+}
+
 TEST_F(OsternWindowTest, EveryYearAgreesWithIndependentComputus) {
     for (int year = 1583; year <= 3000; ++year) {
         enterYear(QString::number(year));
@@ -194,7 +216,9 @@ TEST_F(OsternWindowTest, RefusedYearsChangeNothingElse) {
     const QStringList before = results();
     ASSERT_TRUE(note()->isVisible());
 
-    for (const char* text : {"1582", "3001", "", "  ", "Ostern", "2024.5", "1583 .1", "-2000"}) {
+    for (const char* text : {"1582", "3001", "", "  ", "Ostern", "2024.5", "1583 .1", "-2000",
+                             "2000.9999999999999999999", "1582.99999999999999999999",
+                             "3000.00000000000000000001"}) {
         messages_.clear();
         box("Text2")->setText(QString::fromUtf8(text));
         QTest::keyClick(box("Text2"), Qt::Key_Return);

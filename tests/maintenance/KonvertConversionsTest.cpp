@@ -48,6 +48,44 @@ TEST_F(KonvertConversionsTest, LineInputQuotesEveryLine) {
     EXPECT_EQ(readFile("liste-korr.txt"), cp("\"Taufe, Trauung\"\r\n\"\"\r\n\"Begräbnis\"\r\n"));
 }
 
+TEST_F(KonvertConversionsTest, EveryConverterRefusesADoubleQuoteInATextAndWritesNothing) {
+    // "Abt","abbot" as a line would become ""Abt","abbot"", which reads back as an empty text.
+    writeFile("zeilen.txt", "Abt\r\n\"Abt\",\"abbot\"\r\n");
+    writeFile("zwei.txt", "\"Abt\",\"abbot\"\r\nAbtei,\"abbey\"\r\n\"Pate\",Tauf\"zeuge\r\n");
+    writeFile("sechs.txt", "\"\",\"a\",\"b\",\"Kr\",\"-\",\"Q\"\r\n,\"c\",d\"e,\"Kr\",,\"Q\"\r\n");
+    const QByteArray lexicon = "\"\",\"alt\",\"x\",\"Kr\",\"-\",\"Q\"\r\n";
+    writeFile("2kr.lex", lexicon);
+    writeFile("2te.lex", lexicon);
+    const struct {
+        Outcome outcome;
+        const char* input;
+        const char* where;
+        const char* output;
+    } cases[] = {
+        {lineInput("zeilen.txt"), "zeilen.txt", "in Zeile 2 ", "zeilen-korr.txt"},
+        {twoToSixColumns("zwei.txt"), "zwei.txt", "in Zeile 3 ", "zwei-6sp.txt"},
+        {checkTwoColumns("zwei.txt"), "zwei.txt", "in Zeile 3 ", "zwei-prüf.txt"},
+        {checkSixColumns("sechs.txt"), "sechs.txt", "in Zeile 2 ", "sechs-prüf.txt"},
+        {importSixColumns("sechs.txt"), "sechs.txt", "in Zeile 2 ", "2sp.lex"},
+        {textToMoreInfo("zwei.txt", "2te.lex", "Taufe"), "zwei.txt", "in Zeile 3 ", "2te.lex"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output);
+        ASSERT_FALSE(c.outcome.ok());
+        EXPECT_TRUE(c.outcome.status.isEmpty());
+        EXPECT_EQ(c.outcome.problem->title, "Anführungszeichen in den Daten");
+        EXPECT_TRUE(c.outcome.problem->text.startsWith(QStringLiteral("Die Datei „%1“ enthält %2").arg(c.input, c.where)))
+            << c.outcome.problem->text.toStdString();
+    }
+    EXPECT_FALSE(exists("zeilen-korr.txt"));
+    EXPECT_FALSE(exists("zwei-6sp.txt"));
+    EXPECT_FALSE(exists("zwei-prüf.txt"));
+    EXPECT_FALSE(exists("sechs-prüf.txt"));
+    EXPECT_FALSE(exists("2sp.lex"));
+    EXPECT_EQ(readFile("2kr.lex"), lexicon);  // not even the good first record of sechs.txt
+    EXPECT_EQ(readFile("2te.lex"), lexicon);
+}
+
 TEST_F(KonvertConversionsTest, TwoToSixSplitsExplanationsOverTwentyEightCharacters) {
     const QString e28 = "abcdefghijklmnopqrstuvwxyzäö";                  // 28
     const QString e29 = e28 + "ü";                                        // 29

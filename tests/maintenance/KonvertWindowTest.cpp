@@ -167,12 +167,23 @@ TEST_F(KonvertWindowTest, ChecksAndImportReportInText3) {
     EXPECT_EQ(w->Text3->text(), "Alle Daten importiert");
     EXPECT_EQ(readFile("2kr.lex"), "\"\",\"a\",\"b\",\"Kr\",\"-\",\"Q\"\r\n");
 
+    EXPECT_TRUE(messages_.isEmpty());
+
+    // The whole line in one pair of quotes would hold its own quotes as well and
+    // read back as an empty text: "line input" refuses it and writes nothing.
     w->Text3->setText("sechs.txt");
     QTest::mouseClick(w->Command3, Qt::LeftButton);
     EXPECT_EQ(w->List1->count(), 0);
-    // The whole line in one pair of quotes, its own quotes kept as they are.
-    EXPECT_EQ(readFile("sechs-korr.txt"), "\"\"\",\"a\",\"b\",\"Kr\",\"-\",\"Q\"\"\r\n");
-    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_FALSE(exists("sechs-korr.txt"));
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0].title, "Anführungszeichen in den Daten");
+    EXPECT_TRUE(messages_[0].text.startsWith("Die Datei „sechs.txt“ enthält in Zeile 1 ein Anführungszeichen"));
+    // The window goes on: a clean file converts as before.
+    writeFile("zeilen.txt", "Taufe\r\n");
+    w->Text3->setText("zeilen.txt");
+    QTest::mouseClick(w->Command3, Qt::LeftButton);
+    EXPECT_EQ(readFile("zeilen-korr.txt"), "\"Taufe\"\r\n");
+    EXPECT_EQ(messages_.size(), 1);
 }
 
 TEST_F(KonvertWindowTest, TextToMoreInfoAsksForACallName) {

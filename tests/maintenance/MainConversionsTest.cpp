@@ -18,12 +18,60 @@ protected:
 };
 
 TEST_F(MainConversionsTest, CsvLinesBecomeOneFieldRecords) {
-    writeFile("span-de-6sp.csv", cp("padre,Vater,Ts\r\n\r\nmadre \"Mutter\"\r\n"));
+    writeFile("span-de-6sp.csv", cp("padre,Vater,Ts\r\n\r\nmadre „Mutter“\r\n"));
     const Outcome r = csvToLines(vars);
     EXPECT_TRUE(r.ok());
     EXPECT_EQ(r.status, "cvs->line-anf-OK");
-    EXPECT_EQ(readFile("1-sp.txt"), cp("\"padre,Vater,Ts\"\r\n\"\"\r\n\"madre \"Mutter\"\"\r\n"));
-    EXPECT_EQ(vars.recMoreKey, QString("madre \"Mutter\""));
+    EXPECT_EQ(readFile("1-sp.txt"), cp("\"padre,Vater,Ts\"\r\n\"\"\r\n\"madre „Mutter“\"\r\n"));
+    EXPECT_EQ(vars.recMoreKey, QString("madre „Mutter“"));
+}
+
+// Every text is written in double quotes; one more inside would cut the text
+// when it is read back. Each converter refuses such input before it writes.
+TEST_F(MainConversionsTest, ADoubleQuoteInATextIsRefusedAndNothingWritten) {
+    const QByteArray yesterday = "\"von gestern\"\r\n";
+    const struct {
+        const char* input;
+        QByteArray bytes;
+        const char* output;
+        Outcome (*convert)(MainVariables&);
+        const char* where;
+    } cases[] = {
+        {"span-de-6sp.csv", "Abt,abbot\r\n\"Abt\",\"abbot\"\r\nAbtei\r\n", "1-sp.txt", csvToLines, "in Zeile 2 "},
+        {"f-92-93-zeil.txt", "Abt\r\nabbot\r\n\"Abtei\"\r\nabbey\r\nAbtissin\rab\"bess\n", "kolt-lex.txt",
+         twoLinesToThreeColumns, "in den Zeilen 3 und 6 "},
+        {"5-sp.txt", "\"T\",\"E\",\"Al\",\"x\",\"Q\"\r\nT2,sagt \"ja\",\"Al\",\"x\",\"Q\"\r\n", "6fi.lex",
+         fiveToSixColumns, "in Zeile 2 "},
+        {"1-korr-4sp.txt", "\"A1\",\"B1\",\"C1\",\"D1\"\r\n\"A\",\"B\",\"C\",D\"x\r\n", "1-vo-erg.txt", fourColumnsToFirstNames,
+         "in Zeile 2 "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.input);
+        writeFile(c.input, c.bytes);
+        writeFile(c.output, yesterday);
+        const Outcome r = c.convert(vars);
+        ASSERT_FALSE(r.ok());
+        EXPECT_TRUE(r.status.isEmpty());
+        EXPECT_EQ(r.problem->title, "Anführungszeichen in den Daten");
+        EXPECT_TRUE(r.problem->text.startsWith(QStringLiteral("Die Datei „%1“ enthält %2").arg(c.input, c.where)))
+            << r.problem->text.toStdString();
+        EXPECT_TRUE(r.problem->text.endsWith("Aus dieser Datei wurde nichts geschrieben."));
+        EXPECT_EQ(readFile(c.output), yesterday);
+    }
+
+    // Many lines: the first ten are named, and how many there are.
+    QByteArray many;
+    for (int i = 1; i <= 30; ++i) many += i % 2 ? QByteArray("\"") + QByteArray::number(i) + "\"\r\n" : "gut\r\n";
+    writeFile("span-de-6sp.csv", many);
+    const Outcome r = csvToLines(vars);
+    ASSERT_FALSE(r.ok());
+    EXPECT_TRUE(r.problem->text.contains("in 15 Zeilen, zuerst in den Zeilen 1, 3, 5, 7, 9, 11, 13, 15, 17 und 19 "))
+        << r.problem->text.toStdString();
+
+    // A quote in the field that "3sp->6sp" drops harms nothing.
+    writeFile("5-sp.txt", "\"T\",\"E\",\"Al\",x\"y,\"Q\"\r\n");
+    EXPECT_TRUE(fiveToSixColumns(vars).ok());
+    EXPECT_EQ(readFile("6fi.lex"), "\" \",\"T\",\"E\",\"Al\",\"-\",\"Q\"\r\n");
 }
 
 TEST_F(MainConversionsTest, LinePairsBecomeThreeColumnsWithBlanksTrimmed) {
@@ -226,4 +274,25 @@ TEST_F(MainConversionsTest, UnwritableOutputsAreReported) {
     EXPECT_TRUE(imp.problem->text.contains("„2kr.lex“"));
     EXPECT_TRUE(imp.problem->text.contains("Ein vollständiger Datensatz wurde an die Lexikondateien angefügt."));
     EXPECT_EQ(readFile("2pe.lex"), "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");
+}
+
+TEST_F(MainConversionsTest, ImportAndLexiconCopiesRefuseADoubleQuoteInAText) {
+    writeFile("2kr.lex", "\"\",\"alt\",\"x\",\"Kr\",\"-\",\"Q\"\r\n");
+    writeFile("2fi.lex", "\"\",\"neu\",\"y\",\"Kr\",\"-\",\"Q\"\r\n\"\",\"zwei\",sagt \"ja\",\"Kr\",\"-\",\"Q\"\r\n");
+    const Outcome imp = importNewEntries(vars);
+    ASSERT_FALSE(imp.ok());
+    EXPECT_TRUE(imp.problem->text.startsWith("Die Datei „2fi.lex“ enthält in Zeile 2 "));
+    EXPECT_EQ(imp.records, 0);
+    EXPECT_EQ(readFile("2kr.lex"), "\"\",\"alt\",\"x\",\"Kr\",\"-\",\"Q\"\r\n");  // not even the good first record
+    EXPECT_FALSE(exists("2sp.lex"));
+
+    // The copies to text files: the one with the quote is left out, the others are made.
+    for (const char* lex : kLexicons) writeFile(lex, "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");
+    writeFile("2te.lex", "\"quel!\",\"Quellen\"\r\n\"quel!\",KB \"Kirchenbuch\"\r\n");
+    writeFile("2te.txt", "alt");
+    const Outcome copy = copyLexiconsToText(vars);
+    ASSERT_FALSE(copy.ok());
+    EXPECT_TRUE(copy.problem->text.contains("Die Datei „2te.lex“ enthält in Zeile 2 ")) << copy.problem->text.toStdString();
+    EXPECT_EQ(readFile("2te.txt"), "alt");
+    EXPECT_EQ(readFile("2vo.txt"), "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");
 }

@@ -168,18 +168,31 @@ TEST_F(QstripTest, NoArgumentsAndNoParamFile) {
     EXPECT_TRUE(QDir(QDir::currentPath()).entryList(QDir::Files).isEmpty());
 }
 
-TEST_F(QstripTest, MissingInputEmptiesTheOutputAndCreatesNoInput) {
-    writeFile("out.txt", "alter Inhalt");
-    Outcome r = runQstrip({"34", "fehlt.txt", "out.txt"});
+TEST_F(QstripTest, MissingInputLeavesTheOutputAloneAndCreatesNoInput) {
+    // The output of an earlier run, with bytes that any rewrite would change.
+    const QByteArray yesterday = "Pate;Taufzeuge;Pe;;abc\r\n\"\x1a\xe4\r";
+    writeFile("2da.tvx", yesterday);
+    Outcome r = runQstrip({"34", "outda", "2da.tvx"});
     EXPECT_EQ(r.exitCode, 4);
     EXPECT_EQ(r.console, kMissingInput);
-    EXPECT_TRUE(exists("out.txt"));
-    EXPECT_EQ(readFile("out.txt"), QByteArray());
-    EXPECT_FALSE(exists("fehlt.txt"));
+    EXPECT_EQ(readFile("2da.tvx"), yesterday);
+    EXPECT_FALSE(exists("outda"));
 
+    // No new output either, and a folder in place of the input counts as missing.
     r = runQstrip({"34", "fehlt.txt", "neu.txt"});
     EXPECT_EQ(r.exitCode, 4);
-    EXPECT_TRUE(exists("neu.txt"));
+    EXPECT_FALSE(exists("neu.txt"));
+    ASSERT_TRUE(QDir().mkdir("ordner"));
+    r = runQstrip({"34", "ordner", "2da.tvx"});
+    EXPECT_EQ(r.exitCode, 4);
+    EXPECT_EQ(r.console, kMissingInput);
+    EXPECT_EQ(readFile("2da.tvx"), yesterday);
+
+    // Through param.txt the same.
+    writeFile("param.txt", "34 outda 2da.tvx\r\n");
+    r = runQstrip({});
+    EXPECT_EQ(r.exitCode, 4);
+    EXPECT_EQ(readFile("2da.tvx"), yesterday);
 }
 
 TEST_F(QstripTest, TheUmlautFollowsTheConsoleLocale) {
@@ -314,8 +327,11 @@ TEST_F(QstripTest, OutputThatCannotBeWrittenAndReadErrorsAreFailures) {
         EXPECT_EQ(r.console, cannotWrite);
     }
 
-    // A folder opens for reading, but reading it fails.
-    r = runQstrip({"34", "ordner", "out.txt"});
-    EXPECT_EQ(r.exitCode, 8);
-    EXPECT_EQ(r.console, QByteArray("Fehler beim Lesen der Eingabedatei\r\n"));
+    // A file that opens but fails at the first read: the process's own memory
+    // file, whose first page is never mapped.
+    if (QFile::exists("/proc/self/mem")) {
+        r = runQstrip({"34", "/proc/self/mem", "out.txt"});
+        EXPECT_EQ(r.exitCode, 8);
+        EXPECT_EQ(r.console, QByteArray("Fehler beim Lesen der Eingabedatei\r\n"));
+    }
 }

@@ -52,6 +52,25 @@ TEST_F(SchriftenTest, SelectionWindowLayoutAndCaptions) {
     }
 }
 
+TEST_F(SchriftenTest, EveryButtonCaptionIsWholeInItsButton) {
+    QWidget* w = showSchriften();
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    for (int n = 1; n <= 7; ++n) {
+        auto* b = qobject_cast<WrappingButton*>(button(w, n));
+        ASSERT_NE(b, nullptr) << n;
+        const QFont f = b->captionFont();
+        const QRect area = b->captionArea();
+        const QRect needed = QFontMetrics(f).boundingRect(area, WrappingButton::kCaptionFlags, b->text());
+        EXPECT_TRUE(area.contains(needed)) << n << ": needs " << needed.height() << " of " << area.height();
+        EXPECT_GE(f.pointSizeF(), 6.5) << n;
+        // At most two lines of its font.
+        EXPECT_LE(qRound(double(needed.height()) / QFontMetrics(f).height()), 2) << n;
+    }
+    // The Kurrent captions fit at the window's own size; only Command1 needed less.
+    EXPECT_EQ(qobject_cast<WrappingButton*>(button(w, 2))->captionFont().pointSizeF(), w->font().pointSizeF());
+}
+
 TEST_F(SchriftenTest, ImagesHaveTheirExactPixelSizes) {
     const QSize sizes[] = {{624, 507}, {624, 609}, {624, 591}, {548, 613},
                            {624, 614}, {624, 642}, {421, 415}};

@@ -3,8 +3,8 @@
 main window's picture and icon.
 
 Run from the repository root:  /usr/bin/python3 tools/images/make_script_charts.py
-Needs Debian's python3-pil, fonts-dejavu-core, fonts-noto-core (Glagolitic),
-fonts-gamaliel and fonts-gotico-antiqua. See README.md beside this file.
+Needs Debian's python3-pil, fonts-dejavu-core and fonts-noto-core (Glagolitic).
+See README.md beside this file. With --only-1 it makes schriften1.gif alone.
 """
 import math
 import os
@@ -13,6 +13,7 @@ import sys
 from PIL import Image, ImageDraw, ImageFont
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import gothic  # noqa: E402
 import kurrent  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
@@ -30,8 +31,6 @@ DEJAVU = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 DEJAVU_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 DEJAVU_SERIF = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf"
 GLAGOLITIC = "/usr/share/fonts/truetype/noto/NotoSansGlagolitic-Regular.ttf"
-TEXTURA = "/usr/share/fonts/truetype/gamaliel/Gamaliel.ttf"
-GOTICO = "/usr/share/fonts/opentype/gotico-antiqua/Fust&Schoeffer-Durandus-GoticoAntiqua118G.otf"
 
 # The windows show a little less than the full image height; the charts keep
 # that strip free so that nothing of a letter is cut off.
@@ -199,30 +198,113 @@ def centred_text(draw, cx, cy, text, fnt, fill=INK):
     draw.text((cx * SS - (l + r) / 2, cy * SS - (t + b) / 2), text, font=fnt, fill=fill)
 
 
+# --- Gothic cursive and bastarda, drawn with a broad pen --------------------------------------
+
+BROAD_INK = (52, 36, 28)
+RULING = (226, 214, 190)
+
+
+def broad_stroke(draw, pts, nib, angle, widths=None):
+    """Sweeps a flat nib (length `nib`, held at `angle` degrees) along the points: every
+    step fills the parallelogram between two nib positions, so a stroke across the edge
+    comes out broad and one along it a hairline."""
+    a = math.radians(angle)
+    hx, hy = math.cos(a) / 2, -math.sin(a) / 2  # screen y grows down
+    for i, ((ax, ay), (bx, by)) in enumerate(zip(pts, pts[1:])):
+        wa = nib * (widths[i] if widths else 1)
+        wb = nib * (widths[i + 1] if widths else 1)
+        draw.polygon([(ax + hx * wa, ay + hy * wa), (bx + hx * wb, by + hy * wb),
+                      (bx - hx * wb, by - hy * wb), (ax - hx * wa, ay - hy * wa)], fill=BROAD_INK)
+
+
+def swell(n):
+    """Pressure along a swelling stroke: full in its first half, tapering to a point below."""
+    out = []
+    for i in range(n):
+        t = i / max(1, n - 1)
+        out.append(1.25 if t < 0.55 else max(0.25, 1.25 - (t - 0.55) / 0.45))
+    return out
+
+
+def broad_extent(strokes, slant):
+    xs = [x + slant * y for s in strokes
+          for (x, y, *_) in (s[1] if isinstance(s, tuple) else s)]
+    return min(xs), max(xs)
+
+
+def draw_broad(draw, strokes, left, baseline, unit, nib, angle, slant):
+    """Draws a letter whose leftmost point stands at `left`, baseline at `baseline` (pixels)."""
+    lo, _ = broad_extent(strokes, slant)
+    for stroke in strokes:
+        points = stroke[1] if isinstance(stroke, tuple) else stroke
+        path = stroke_path(points)
+        pts = [((left + (x - lo + slant * y) * unit) * SS, (baseline - y * unit) * SS) for (x, y) in path]
+        widths = swell(len(pts)) if isinstance(stroke, tuple) else None
+        broad_stroke(draw, pts, nib * SS, angle, widths)
+
+
+# The two hands: slant (x per unit of height), pen angle, nib as a share of the x-height.
+HANDS = [
+    ("Gotische Kursive (Notula), 13. – 14. Jh.", gothic.CURSIVA, 0.16, 38, 0.17,
+     ["anno", "domini", "milleſimo", "ducenteſimo"]),
+    ("Bastarda, 14. – 15. Jh.", gothic.BASTARDA, 0.06, 34, 0.24,
+     ["in", "dem", "namen", "gotz", "amen", "kund", "ſey", "allen"]),
+]
+
+
+def body_extent(strokes, slant):
+    """The extent of a letter between the lines: loops and heads above it may reach
+    over the next letter, as they do in a written line."""
+    xs = [x + slant * y for s in strokes
+          for (x, y, *_) in (s[1] if isinstance(s, tuple) else s) if -0.3 <= y <= 1.1]
+    return (min(xs), max(xs)) if xs else broad_extent(strokes, slant)
+
+
+def write_line(draw, table, words, left, baseline, unit, nib, angle, slant):
+    x = left
+    for word in words:
+        for letter in word:
+            strokes = table[letter]
+            lo, _ = broad_extent(strokes, slant)
+            blo, bhi = body_extent(strokes, slant)
+            draw_broad(draw, strokes, x - (blo - lo) * unit, baseline, unit, nib, angle, slant)
+            x += (bhi - blo) * unit + unit * 0.16
+        x += unit * 0.55
+    return x
+
+
 def gothic_chart(path):
     width, height = 624, 507
     img, draw = new_canvas(width, height)
-    top = header(draw, width, "Gotische Schriften, 13. – 15. Jahrhundert",
-                 "Drucktypen nach den Buchschriften: Textura (oben), Gotico-Antiqua (unten)")
-    lower = "abcdefghiklmnopqrstuvwxyz"
-    upper = "ABCDEFGHIKLMNOPQRSTUVWXYZ"
-    rows = [(TEXTURA, lower), (TEXTURA, upper), (GOTICO, lower), (GOTICO, upper)]
-    label_font = font(DEJAVU_SERIF, 8)
-    band = (height - BOTTOM_MARGIN - top) / len(rows)
-    for i, (face, letters) in enumerate(rows):
+    top = header(draw, width, "Gotische Kursive und Bastarda, 13. – 15. Jahrhundert",
+                 "Gezeichnete Nachbildung: Buchstabe und heutige Druckform, darunter eine Schriftprobe")
+    band = (height - BOTTOM_MARGIN - top) / len(HANDS)
+    per_line = 13
+    cw = (width - 20) / per_line
+    label_font = font(DEJAVU_SERIF, 10)
+    for i, (title, table, slant, angle, nib_share, sample) in enumerate(HANDS):
         y0 = top + i * band
-        if i == 2:
-            draw.line([(10 * SS, (y0 - 2) * SS), ((width - 10) * SS, (y0 - 2) * SS)],
-                      fill=FRAME, width=SS)
-        per_line = 13
-        glyph_font = font(face, 27)
-        for j, ch in enumerate(letters):
+        if i:
+            draw.line([(10 * SS, (y0 - 3) * SS), ((width - 10) * SS, (y0 - 3) * SS)], fill=FRAME, width=SS)
+        draw.text((12 * SS, y0 * SS), title, font=font(DEJAVU_BOLD, 11), fill=TEXT)
+        unit = 17
+        row_h = 64
+        for j, letter in enumerate(gothic.LETTERS):
             line, col = divmod(j, per_line)
-            cw = (width - 20) / per_line
             cx = 10 + col * cw + cw / 2
-            cy = y0 + 6 + line * (band / 2)
-            centred_text(draw, cx, cy + 19, ch, glyph_font)
-            centred_text(draw, cx, cy + 2, ch, label_font, fill=LABEL)
+            cy = y0 + 16 + line * row_h
+            label = {"ſ": "s (lang)", "s": "s (rund)"}.get(letter, letter)
+            centred_text(draw, cx, cy + 6, label, font(DEJAVU_SERIF, 8 if len(label) > 1 else 10), fill=LABEL)
+            strokes = table[letter]
+            lo, hi = broad_extent(strokes, slant)
+            baseline = cy + 14 + 1.9 * unit
+            draw_broad(draw, strokes, cx - (hi - lo) * unit / 2, baseline, unit, unit * nib_share, angle, slant)
+        # The sample line, on a faint ruling as in a book.
+        baseline = y0 + 16 + 2 * row_h + 36
+        draw.line([(12 * SS, baseline * SS), ((width - 12) * SS, baseline * SS)], fill=RULING, width=SS)
+        draw.line([(12 * SS, (baseline - 19) * SS), ((width - 12) * SS, (baseline - 19) * SS)],
+                  fill=RULING, width=SS)
+        write_line(draw, table, sample, 24, baseline, 19, 19 * nib_share, angle, slant)
     finish(img, width, height, path)
 
 
@@ -326,6 +408,8 @@ def main():
     os.makedirs(APP_IMAGES, exist_ok=True)
     out = lambda n: os.path.join(SCRIPT_IMAGES, f"schriften{n}.gif")  # noqa: E731
     gothic_chart(out(1))
+    if "--only-1" in sys.argv:
+        return
     kurrent_chart(out(2), (624, 609), list("abcdefghijklmnopq"), kurrent.LOWER, 5, 4,
                   "Kurrentschrift: Kleinbuchstaben a – q", unit=40, cap_room=2.5)
     kurrent_chart(out(3), (624, 591), ["r", "ſ", "s", "t", "u", "v", "w", "x", "y", "z", "ß"],
