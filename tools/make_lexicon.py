@@ -127,7 +127,8 @@ def read_table(path, width):
                 stored = transliterate(term, where)
                 if stored != term and "Schreibung im Original" not in fields[4]:
                     note = "Schreibung im Original: " + original_spelling(term)
-                    fields[4] = note if fields[4] in ("", "-") else fields[4].rstrip(". ") + "; " + note
+                    info = fields[4]
+                    fields[4] = note if info in ("", "-") else info + (" " if info.endswith(".") else "; ") + note
             fields = [transliterate(x, where) for x in fields]
             rows.append((where, fields))
     return rows
