@@ -168,8 +168,7 @@ void Lexikon::buildControls() {
     place(Command2, 3480, 840, 1095, 520);
     Text5 = headingsBox(this, "Text5", QStringLiteral("Suchergebnisse"));
     place(Text5, 120, 1440, 9495, 285);
-    List1 = make<QListWidget>(this, "List1");
-    List1->setUniformItemSizes(true);
+    List1 = make<ResultList>(this, "List1");
     List1->setTextElideMode(Qt::ElideNone);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     place(List1, 120, 1680, 9495, 1185);
@@ -407,7 +406,7 @@ void Lexikon::connectHandlers() {
     connect(Command4, &QPushButton::clicked, this, [this] { runConversion(maintenance::copyLexiconsToText); });
     connect(Command13, &QPushButton::clicked, this, [this] { runConversion(maintenance::importNewEntries); });
     // Command12 "sortieren" and Command3 "durchzählen" have no action.
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(List1, &ResultList::currentRowChanged, this, [this](int row) {
         if (!fillingList_) resultLineSelected(row);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "Backup.h"
 #include "MainVariables.h"
+#include "ResultList.h"
 #include "Search.h"
 
 #include <QLabel>
@@ -11,7 +12,6 @@
 class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -72,7 +72,7 @@ public:
     QPushButton* Command9;
     QPushButton* Command2;
     HeadingsBox* Text5;
-    QListWidget* List1;
+    ResultList* List1;
     QLabel* Text8;
     QPlainTextEdit* Text9;
     QGroupBox* Frame1;
@@ -177,6 +177,7 @@ private:
     bool movingByKeyboard_ = false;
 
     bool fillingList_ = false;
+    detail::ResultIndex resultIndex_;  // where the hits of the last search stand in the ResultFile
     backup::Drives drives_;
     tevo::Exporter* tevoExporter_;
 };

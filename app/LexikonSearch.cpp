@@ -8,7 +8,6 @@
 #include "ResultDetail.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,40 +21,50 @@ int Lexikon::selectedDictionaryOption() const {
 
 void Lexikon::termSearch() { runSearch(search::termSearch()); }
 
+namespace {
+
+// Empties a text box; one that is empty already is left alone (a search
+// empties three of them on every click).
+void empty(QPlainTextEdit* box) {
+    if (!box->document()->isEmpty()) box->setPlainText(QString());
+}
+
+}  // namespace
+
 void Lexikon::runSearch(const search::Params& params) {
     Text2->setText(QString());
-    Text4->setPlainText(QString());
+    empty(Text4);
     if (Text3->text().isEmpty()) {
         messages::show(this, QStringLiteral("  S U C H B E G R I F F   E I N G E B E N  "),
                        QStringLiteral("Wenigsten drei Buchstaben in das Feld >Suchbegriff< eingeben!"));
         return;
     }
     vars.hitCount = 0;
-    Text9->setPlainText(QString());
+    empty(Text9);
     // The button belongs to the selected hit; a new list has none selected.
     Command14->setVisible(false);
     vars.selectedMoreKey = QString();
     Text2->setVisible(true);
     Text4->setVisible(true);
-    fillingList_ = true;
-    List1->clear();
-    fillingList_ = false;
-
     const auto mode = Option2->isChecked() ? search::MatchMode::Contains : search::MatchMode::Begins;
     const search::Outcome outcome = search::run(Text3->text(), mode,
                                                 search::filesForOption(selectedDictionaryOption()),
                                                 params, vars);
+    resultIndex_ = outcome.index;
+    // The list holds exactly the hits of this search, put in as one batch
+    // (an empty list when there are none), before any message is shown.
+    const bool listed = outcome.resultFileProblem.isEmpty() && outcome.hitCount > 0;
+    fillingList_ = true;
+    List1->setLines(listed ? outcome.lines : QStringList());
+    fillingList_ = false;
     if (!outcome.resultFileProblem.isEmpty()) {
         messages::show(this, search::resultFileTitle(), search::resultFileText(outcome.resultFileProblem));
     } else if (outcome.hitCount == 0) {
         messages::show(this, QStringLiteral(" Eingabe ändern "),
                        QStringLiteral("Es wurde kein entsprechender Begriff gefunden. Wählen Sie >Alle Lexika<.\n"
                                       "Wenn Sie diesen Begriff zu Ihren Lexika hinzufügen wollen drücken Sie >Ergänzen<!"));
-    } else if (!outcome.lines.isEmpty()) {
+    } else {
         Text5->setText(listline::headings());
-        fillingList_ = true;
-        List1->addItems(outcome.lines);
-        fillingList_ = false;
     }
     if (!outcome.problems.isEmpty())
         messages::show(this, search::problemTitle(), search::problemText(outcome.problems));
@@ -64,8 +73,7 @@ void Lexikon::runSearch(const search::Params& params) {
 
 void Lexikon::resultLineSelected(int index) {
     if (Text3->text() == QLatin1String("quelle")) {
-        const QListWidgetItem* item = index >= 0 ? List1->item(index) : nullptr;
-        Text9->setPlainText(item ? item->text().mid(9) : QString());
+        Text9->setPlainText(List1->text(index).mid(9));
         return;
     }
     Text9->setPlainText(QString());
@@ -80,7 +88,7 @@ void Lexikon::resultLineSelected(int index) {
     vars.selectedMoreKey = QString();
     // A ResultFile that is gone or shorter than the list shows nothing rather
     // than the details of another hit.
-    if (!detail::readHit(index, vars) || index < 0) return;
+    if (!detail::readHit(index, vars, resultIndex_) || index < 0) return;
 
     const QString indicator = textOf(vars.recSource);
     if (indicator == QLatin1String("mehr")) {

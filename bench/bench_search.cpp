@@ -1,9 +1,12 @@
-// The term search over "Alle Lexika" with a three-letter "beginnt" key, on
-// 18,000 synthetic entries: the search operation alone and the same search as
-// a user runs it in the main window.
+// The searches over "Alle Lexika" on 18,000 synthetic entries (or a multiple
+// of them): the term search with a three-letter "beginnt" key, alone and as a
+// user runs it in the main window; the worst cases a user meets, a single
+// letter with "enthält" through both search buttons (about 12,700 hits); and
+// selecting a hit far down that long list.
 //
-//   bench_search [--lexicon-dir=DIR] [--key=KEY] [benchmark options]
+//   bench_search [--lexicon-dir=DIR] [--key=KEY] [--scale=N] [benchmark options]
 //
+// --scale=N generates N times the 18,000 entries.
 // Without --lexicon-dir the lexicon files are generated into a temporary
 // folder that is removed at the end; with it they are generated into DIR and
 // kept there (the working directory of the searches, so the ResultFile lands
@@ -18,11 +21,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -33,6 +39,7 @@ namespace {
 // "Kir…": Kirchenbuch, Kirchweih, Kirchenvorsteher, Kirchspiel in the
 // explanations do not count, only terms: 100 hits in the generated files.
 QString g_key = QStringLiteral("kir");
+int g_scale = 1;
 QList<messages::Call> g_messages;
 
 bool messagesShown(benchmark::State& state) {
@@ -63,39 +70,84 @@ void BM_Search(benchmark::State& state) {
     state.counters["hits"] = outcome.hitCount;
 }
 
-// The main window as the user drives it: type the key into Text3, click
-// Suchen. `paint` also lets the window lay out and paint the filled list.
+// The main window as the user drives it: the key typed into Text3 once, then
+// each iteration a click on Suchen, timed until the list is filled. `paint`
+// also lets the window lay out and paint the filled list.
 void windowSearch(benchmark::State& state, bool paint) {
     auto w = std::make_unique<Lexikon>();
     w->show();
     QApplication::processEvents();
     g_messages.clear();
-    bool checked = false;
+    QTest::keyClicks(w->Text3, g_key);
     for (auto _ : state) {
-        w->Text3->clear();
-        QTest::keyClicks(w->Text3, g_key);
         QTest::mouseClick(w->Suchen, Qt::LeftButton);
         if (paint) QApplication::processEvents();
-        if (!checked) {
-            checked = true;
-            if (w->List1->count() == 0) {
-                state.SkipWithError("List1 stayed empty");
-                break;
-            }
-        }
+        benchmark::DoNotOptimize(w->List1->count());
     }
     if (messagesShown(state)) return;
+    if (w->List1->count() == 0) {
+        state.SkipWithError("List1 stayed empty");
+        return;
+    }
     state.counters["hits"] = w->List1->count();
 }
 
 void BM_WindowSearch(benchmark::State& state) { windowSearch(state, false); }
 void BM_WindowSearchPainted(benchmark::State& state) { windowSearch(state, true); }
 
+// One letter with "enthält": from the click on the button to the filled list.
+void containsSearch(benchmark::State& state, const char* button) {
+    auto w = std::make_unique<Lexikon>();
+    w->show();
+    QApplication::processEvents();
+    g_messages.clear();
+    w->findChild<QRadioButton*>("Option2")->click();
+    w->Text3->setText(QStringLiteral("e"));
+    auto* b = w->findChild<QPushButton*>(button);
+    for (auto _ : state) {
+        QTest::mouseClick(b, Qt::LeftButton);
+        benchmark::DoNotOptimize(w->List1->count());
+    }
+    if (messagesShown(state)) return;
+    state.counters["hits"] = w->List1->count();
+}
+
+void BM_WindowContainsE(benchmark::State& state) { containsSearch(state, "Suchen"); }
+void BM_WindowExplanationContainsE(benchmark::State& state) { containsSearch(state, "Command9"); }
+
+// Selecting a hit of the single-letter list: the details of hit 12,000 (or
+// the last one), alternating with its neighbour so that every step selects.
+void BM_SelectFarHit(benchmark::State& state) {
+    auto w = std::make_unique<Lexikon>();
+    w->show();
+    QApplication::processEvents();
+    g_messages.clear();
+    w->findChild<QRadioButton*>("Option2")->click();
+    w->Text3->setText(QStringLiteral("e"));
+    QTest::mouseClick(w->Suchen, Qt::LeftButton);
+    const int far = std::min(12000, w->List1->count() - 1);
+    if (far < 1) {
+        state.SkipWithError("the list has too few hits");
+        return;
+    }
+    int row = far;
+    for (auto _ : state) {
+        w->List1->setCurrentRow(row);
+        row = row == far ? far - 1 : far;
+    }
+    if (messagesShown(state)) return;
+    state.counters["hits"] = w->List1->count();
+    state.counters["row"] = far;
+}
+
 }  // namespace
 
 BENCHMARK(BM_Search)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 BENCHMARK(BM_WindowSearch)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 BENCHMARK(BM_WindowSearchPainted)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WindowContainsE)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WindowExplanationContainsE)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(BM_SelectFarHit)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -108,6 +160,8 @@ int main(int argc, char** argv) {
             lexiconDir = QString::fromLocal8Bit(argv[i] + 14);
         else if (std::strncmp(argv[i], "--key=", 6) == 0)
             g_key = QString::fromLocal8Bit(argv[i] + 6);
+        else if (std::strncmp(argv[i], "--scale=", 8) == 0)
+            g_scale = std::max(1, std::atoi(argv[i] + 8));
         else
             rest.push_back(argv[i]);
     }
@@ -125,7 +179,14 @@ int main(int argc, char** argv) {
         }
         lexiconDir = temp.path();
     }
-    if (benchgen::generate(lexiconDir).isEmpty()) {
+    benchgen::Sizes sizes;
+    sizes.sp *= g_scale;
+    sizes.la *= g_scale;
+    sizes.pe *= g_scale;
+    sizes.kr *= g_scale;
+    sizes.da *= g_scale;
+    sizes.vo *= g_scale;
+    if (benchgen::generate(lexiconDir, sizes).isEmpty()) {
         std::fprintf(stderr, "Lexikondateien konnten nicht in %s geschrieben werden\n", qPrintable(lexiconDir));
         return 1;
     }

@@ -1,6 +1,12 @@
 #include "ListLine.h"
 
+#include "Cp1252.h"
 #include "LexiconFiles.h"
+
+#include <QList>
+#include <QVarLengthArray>
+
+#include <algorithm>
 
 namespace listline {
 
@@ -31,11 +37,51 @@ QString explanationColumn(const QString& explanation) {
 
 QString build(const QString& term, const QString& explanation, const QString& indicator,
               const QString& categoryCode, const QString& source) {
+    return buildFromBytes(cp1252::encode(term), cp1252::encode(explanation), cp1252::encode(indicator),
+                          cp1252::encode(categoryCode), cp1252::encode(source));
+}
+
+namespace {
+
+// Puts `text` at `out` with its line breaks shown as blanks, then blanks up
+// to `width`; returns the position after it.
+char* putColumn(char* out, QByteArrayView text, qsizetype width) {
+    for (char c : text) *out++ = (c == '\r' || c == '\n') ? ' ' : c;
+    for (qsizetype i = text.size(); i < width; ++i) *out++ = ' ';
+    return out;
+}
+
+// The label of a code as bytes. The few codes of the files are looked up once.
+QByteArray labelBytes(QByteArrayView code) {
+    struct Known {
+        QByteArray code;
+        QByteArray label;
+    };
+    static QList<Known> known;
+    for (const Known& k : known)
+        if (QByteArrayView(k.code) == code) return k.label;
+    const QByteArray label = cp1252::encode(lexicon::categoryLabel(cp1252::decode(code)));
+    if (known.size() < 32) known.append({code.toByteArray(), label});
+    return label;
+}
+
+}  // namespace
+
+QString buildFromBytes(QByteArrayView term, QByteArrayView explanation, QByteArrayView indicator,
+                       QByteArrayView categoryCode, QByteArrayView source) {
     // A code that is not in the table is shown unchanged; one longer than its
     // column is cut to the column so that the source still stands in its place.
-    const QString label = oneLine(lexicon::categoryLabel(categoryCode)).left(13);
-    return termColumn(term) + explanationColumn(explanation) + padded(indicator, 8) +
-           padded(label, 13) + oneLine(source.left(4));
+    const QByteArray label = labelBytes(categoryCode);
+    const QByteArrayView labelShown = QByteArrayView(label).first(std::min<qsizetype>(label.size(), 13));
+    // Every column is at most as wide as its room, but the indicator may be wider.
+    QVarLengthArray<char, 128> line(kLineLength + std::max<qsizetype>(indicator.size(), 8));
+    char* out = line.data();
+    out = putColumn(out, term.size() > 25 ? term.first(24) : term, 30);
+    out = putColumn(out, explanation.size() > 31 ? explanation.first(28) : explanation, 31);
+    out = putColumn(out, indicator, 8);
+    out = putColumn(out, labelShown, 13);
+    out = putColumn(out, source.first(std::min<qsizetype>(source.size(), 4)), 0);
+    return cp1252::decode(QByteArrayView(line.data(), out - line.data()));
 }
 
 QString headings() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 // The fixed-width line of the result list and the column headings above it.
@@ -13,6 +14,10 @@ constexpr int kLineLength = 86;
 // label, 83-86 the first four characters of the source.
 QString build(const QString& term, const QString& explanation, const QString& indicator,
               const QString& categoryCode, const QString& source);
+// The same line from the items' bytes as the files hold them (Windows-1252,
+// one byte a character), decoded once as a whole: what the search lists.
+QString buildFromBytes(QByteArrayView term, QByteArrayView explanation, QByteArrayView indicator,
+                       QByteArrayView categoryCode, QByteArrayView source);
 
 // The term and explanation as the list shows them: cut and padded to their columns.
 QString termColumn(const QString& term);

@@ -5,7 +5,11 @@
 #include "LexiconFiles.h"
 #include "ListLine.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace search {
@@ -43,6 +47,16 @@ Raw quotedForResult(const Raw& r) {
     if (r.absent() || r.quoted) return r;
     if (std::memchr(r.data, '"', size_t(r.size))) return r;
     return Raw{r.data, r.size, true};
+}
+
+// The first characters of the item, lower-cased, are the key (which is lower case).
+bool beginsWith(const Raw& item, const QByteArray& key) {
+    if (item.size < key.size()) return false;
+    const auto* a = reinterpret_cast<const unsigned char*>(item.data);
+    const auto* k = reinterpret_cast<const unsigned char*>(key.constData());
+    for (qsizetype i = 0; i < key.size(); ++i)
+        if (cp1252::lowerTable[a[i]] != k[i]) return false;
+    return true;
 }
 
 bool startsWith(const char* hay, qsizetype n, const QByteArray& key) {
@@ -89,6 +103,7 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
 
     std::vector<char> lower;
     FieldValues lastRead;
+    FieldValues lastHit;
     for (const QString& file : files) {
         FieldFile lex;
         if (!lex.openForReading(file)) {
@@ -97,7 +112,9 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
         }
         const bool moreFile = params.moreFiles.contains(file);
         Raw r[lexicon::kRecordFields];
+        Raw hitHere[lexicon::kResultFields];
         bool any = false;
+        bool anyHit = false;
         while (!lex.atEnd()) {
             if (!lex.readRawItems(lexicon::kRecordFields, r)) {
                 out.problems.append({file, lex.reason()});
@@ -108,10 +125,7 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
             bool hit = false;
             if (keyUsable) {
                 if (mode == MatchMode::Begins) {
-                    if (field.size >= key.size()) {
-                        lowerInto(field.data, key.size(), lower);
-                        hit = startsWith(lower.data(), key.size(), key);
-                    }
+                    hit = beginsWith(field, key);
                 } else if (field.size > key.size()) {
                     lowerInto(field.data, field.size, lower);
                     const QByteArrayView hay(lower.data(), field.size);
@@ -125,7 +139,13 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
                     quotedForResult(r[0]), quotedForResult(r[1]), quotedForResult(r[2]),
                     quotedForResult(r[3]), quotedForResult(r[4]), Raw{ind, qsizetype(std::strlen(ind)), true},
                     quotedForResult(r[5])};
+                out.index.starts.append(result.bytesWritten());
                 result.writeRawRecord(seven, lexicon::kResultFields);
+                // The list line of the record just written, from the same bytes.
+                out.lines.append(listline::buildFromBytes(seven[1].bytes(), seven[2].bytes(), seven[5].bytes(),
+                                                          seven[3].bytes(), seven[6].bytes()));
+                std::copy(std::begin(seven), std::end(seven), hitHere);
+                anyHit = true;
                 ++vars.hitCount;
             }
         }
@@ -134,16 +154,27 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
             for (int i = 0; i < lexicon::kRecordFields; ++i) lastRead.append(FieldFile::decodeItem(r[i]));
             lastRead.insert(5, QString::fromLatin1(indicatorFor(file, r, moreFile)));
         }
+        if (anyHit) {
+            lastHit.clear();
+            for (const Raw& item : hitHere) lastHit.append(FieldFile::decodeItem(item));
+        }
     }
+    const qint64 written = result.bytesWritten();
     if (!result.close()) {
         // A list from a ResultFile cut short would show other hits' details.
         out.resultFileProblem = result.reason();
         FieldFile::deleteFile(lexicon::kResultFile);
         vars.hitCount = 0;
         out.hitCount = 0;
+        out.lines.clear();
+        out.index = {};
         return out;
     }
     out.hitCount = vars.hitCount;
+    const QFileInfo written_file(lexicon::kResultFile);
+    out.index.size = written;
+    out.index.modified = written_file.lastModified();
+    if (written_file.size() != written) out.index = {};
 
     if (vars.hitCount == 0) {
         // The buffer keeps the last record read, with its indicator in place of the source.
@@ -151,36 +182,19 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
         return out;
     }
 
-    FieldFile back;
-    if (!back.openForReading(lexicon::kResultFile)) {
-        out.problems.append({lexicon::kResultFile, back.reason()});
-        return out;
-    }
-    out.lines.reserve(vars.hitCount);
-    vars.listPosition = 0;
-    FieldValues rec;
-    while (!back.atEnd()) {
-        if (!back.readItems(lexicon::kResultFields, rec)) {
-            out.problems.append({lexicon::kResultFile, back.reason()});
-            break;
-        }
-        vars.setRecord(rec);
-        const QString term = listline::termColumn(textOf(vars.recTerm));
-        const QString expl = listline::explanationColumn(textOf(vars.recExplanation));
-        out.lines.append(listline::build(textOf(vars.recTerm), textOf(vars.recExplanation),
-                                         textOf(vars.recSource), textOf(vars.recCategory),
-                                         textOf(vars.recSourceCopy)));
-        const qsizetype termLen = textOf(vars.recTerm).size();
-        const qsizetype explLen = textOf(vars.recExplanation).size();
-        const qsizetype termShown = termLen > 25 ? 24 : termLen;
-        const qsizetype explShown = explLen > 31 ? 28 : explLen;
-        vars.termPadding = QString(term.size() - termShown, u' ');
-        vars.explanationPadding = QString(expl.size() - explShown, u' ');
-        vars.recTerm = term;
-        vars.recExplanation = expl;
-        vars.recCategory = lexicon::categoryLabel(textOf(vars.recCategory));
-        ++vars.listPosition;
-    }
+    // The record buffer ends as a listing leaves it: the last hit, its term
+    // and explanation cut and padded as in the list, its code as its label.
+    vars.setRecord(lastHit);
+    const QString term = textOf(vars.recTerm);
+    const QString expl = textOf(vars.recExplanation);
+    const QString termColumn = listline::termColumn(term);
+    const QString explColumn = listline::explanationColumn(expl);
+    vars.termPadding = QString(termColumn.size() - (term.size() > 25 ? 24 : term.size()), u' ');
+    vars.explanationPadding = QString(explColumn.size() - (expl.size() > 31 ? 28 : expl.size()), u' ');
+    vars.recTerm = termColumn;
+    vars.recExplanation = explColumn;
+    vars.recCategory = lexicon::categoryLabel(textOf(vars.recCategory));
+    vars.listPosition = vars.hitCount;
     return out;
 }
 

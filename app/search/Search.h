@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainVariables.h"
+#include "ResultDetail.h"
 
 #include <QList>
 #include <QString>
@@ -36,6 +37,7 @@ struct Outcome {
                                     // when it could not be read back
     // Why the hits could not be written to the ResultFile; then nothing is listed.
     QString resultFileProblem;
+    detail::ResultIndex index;      // where each record of the ResultFile starts
 };
 
 // Which lexicon files the dictionary choice selects, in reading order.
@@ -43,8 +45,9 @@ struct Outcome {
 QStringList filesForOption(int option);
 
 // Runs a search for `text` (not empty) over `files`: deletes the ResultFile,
-// appends every hit of every complete record to it, then reads it back into
-// list lines. Leaves the record buffer and the search's working values in `vars`.
+// appends every hit of every complete record to it and builds the list line of
+// each record written, from the same bytes. Leaves the record buffer and the
+// search's working values in `vars`.
 Outcome run(const QString& text, MatchMode mode, const QStringList& files, const Params& params,
             MainVariables& vars);
 

@@ -4,6 +4,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
+
 namespace cp1252 {
 
 namespace {
@@ -44,12 +46,32 @@ const unsigned char lowerTable[256] = {
 #undef ROW
 };
 
+// The character of each byte, taken once from the platform's Windows-1252
+// decoder (every byte is one character in this code page).
+static const char16_t* decodeTable() {
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b) t[size_t(b)] = char16_t(b);
+        for (int b = 0x80; b <= 0x9F; ++b) {
+            QStringDecoder decoder("windows-1252");
+            const char c = char(b);
+            const QString s = decoder.decode(QByteArrayView(&c, 1));
+            if (s.size() == 1) t[size_t(b)] = s.front().unicode();
+        }
+        return t;
+    }();
+    return table.data();
+}
+
 QString decode(QByteArrayView bytes) {
     // Texts without any of the 32 bytes where the code page and Latin-1 differ
     // (the common case: German text) take Qt's fast Latin-1 path.
     if (latin1Suffices(bytes)) return QString::fromLatin1(bytes);
-    QStringDecoder decoder("windows-1252");
-    return decoder.decode(bytes);
+    const char16_t* table = decodeTable();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (char c : bytes) *out++ = table[static_cast<unsigned char>(c)];
+    return text;
 }
 
 QByteArray encode(QStringView text) {

@@ -6,11 +6,37 @@
 #include <QFileInfo>
 #include <QVarLengthArray>
 
+#include <bit>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 namespace {
 constexpr qsizetype kFlushThreshold = 1 << 20;
+
+// The buffer of the last file read, kept for the next one: every search reads
+// all dictionaries again, and fresh memory for each costs more than the read.
+QByteArray& spareReadBuffer() {
+    static QByteArray spare;
+    return spare;
+}
+
+// Reads `length` bytes of `f` into `into`, reusing the spare buffer's memory.
+bool readInto(QFile& f, qint64 length, QByteArray& into) {
+    into.swap(spareReadBuffer());
+    into.resize(length);
+    qint64 done = 0;
+    while (done < length) {
+        const qint64 got = f.read(into.data() + done, length - done);
+        if (got <= 0) break;
+        done += got;
+    }
+    into.resize(done);
+    return done == length && f.error() == QFileDevice::NoError;
+}
 
 inline bool isLineEndByte(char c) { return c == '\r' || c == '\n'; }
 }  // namespace
@@ -30,8 +56,34 @@ bool FieldFile::openForReading(const QString& name) {
         return false;
     }
     errno = 0;
-    data_ = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
+    if (!readInto(f, f.size(), data_)) {
+        osError_ = errno;
+        data_.clear();
+        status_ = Status::ReadFailed;
+        return false;
+    }
+    pos_ = 0;
+    mode_ = Mode::Reading;
+    return true;
+}
+
+bool FieldFile::openForReadingRange(const QString& name, qint64 from, qint64 length) {
+    close();
+    name_ = name;
+    status_ = Status::Ok;
+    osError_ = 0;
+    QFile f(name);
+    errno = 0;
+    if (!f.open(QIODevice::ReadOnly)) {
+        osError_ = errno;
+        status_ = QFileInfo::exists(name) ? Status::CannotOpen : Status::NotFound;
+        return false;
+    }
+    if (from < 0 || length < 0 || !f.seek(from)) {
+        status_ = Status::ReadFailed;
+        return false;
+    }
+    if (!readInto(f, length, data_)) {
         osError_ = errno;
         data_.clear();
         status_ = Status::ReadFailed;
@@ -55,6 +107,8 @@ bool FieldFile::openWrite(const QString& name, QIODevice::OpenMode mode) {
     name_ = name;
     status_ = Status::Ok;
     osError_ = 0;
+    written_ = 0;
+    pending_.reserve(kFlushThreshold + 4096);
     file_.setFileName(name);
     // Records are collected here and written in large pieces, so the file
     // itself is unbuffered: a failed write is seen with its system reason.
@@ -73,48 +127,107 @@ bool FieldFile::openWrite(const QString& name, QIODevice::OpenMode mode) {
 // line end is skipped; an unquoted item runs to the next comma or line end and
 // loses its trailing blanks. CR LF counts as one line end; a lone CR or a lone
 // LF ends an item as well.
-bool FieldFile::readOne(RawItem& item) {
-    const char* d = data_.constData();
-    const qsizetype n = data_.size();
-    qsizetype p = pos_;
-    while (p < n && d[p] == ' ') ++p;
-    if (p >= n) {
-        pos_ = p;
-        status_ = Status::EndOfFile;
-        return false;
+namespace {
+
+// One item from position `p` of `d[0..n)`, by the reader rules; returns the
+// position after its separator, or -1 when no byte is left where it begins.
+// Kept in one place for the record loop below, which the searches run for
+// every record of every dictionary.
+// The position of the next double quote from `from` on, or `n`. Items are
+// mostly short, so sixteen bytes (eight without SSE2) are tested at a time in
+// a register instead of calling memchr for each.
+inline qsizetype findQuote(const char* d, qsizetype from, qsizetype n) {
+    qsizetype q = from;
+#if defined(__SSE2__)
+    const __m128i quotes = _mm_set1_epi8('"');
+    for (; q + 16 <= n; q += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + q));
+        const unsigned found = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, quotes)));
+        if (found) return q + std::countr_zero(found);
     }
-    auto consumeSeparator = [&](qsizetype at) {
-        // `at` is a comma, a line end or the end; returns the position after it.
-        if (at >= n) return n;
-        if (d[at] == '\r' && at + 1 < n && d[at + 1] == '\n') return at + 2;
-        return at + 1;
-    };
+#else
+    static_assert(std::endian::native == std::endian::little, "the byte order of the word test");
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    constexpr std::uint64_t highs = 0x8080808080808080ULL;
+    constexpr std::uint64_t quotes = 0x2222222222222222ULL;
+    for (; q + 8 <= n; q += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, d + q, 8);
+        const std::uint64_t x = word ^ quotes;
+        const std::uint64_t found = (x - ones) & ~x & highs;
+        if (found) return q + std::countr_zero(found) / 8;
+    }
+#endif
+    while (q < n && d[q] != '"') ++q;
+    return q;
+}
+
+inline qsizetype scanItem(const char* d, qsizetype n, qsizetype p, FieldFile::RawItem& item) {
+    while (p < n && d[p] == ' ') ++p;
+    if (p >= n) return -1;
+    qsizetype q;
     if (d[p] == '"') {
         const qsizetype start = p + 1;
-        const char* close = static_cast<const char*>(memchr(d + start, '"', size_t(n - start)));
-        const qsizetype end = close ? close - d : n;
-        item = {d + start, end - start, true};
-        qsizetype q = close ? end + 1 : n;
+        q = findQuote(d, start, n);
+        item = {d + start, q - start, true};
+        if (q < n) ++q;
         while (q < n && d[q] != ',' && !isLineEndByte(d[q])) ++q;
-        pos_ = consumeSeparator(q);
-        return true;
+    } else {
+        q = p;
+        while (q < n && d[q] != ',' && !isLineEndByte(d[q])) ++q;
+        qsizetype end = q;
+        while (end > p && d[end - 1] == ' ') --end;
+        item = {d + p, end - p, false};
     }
-    qsizetype q = p;
-    while (q < n && d[q] != ',' && !isLineEndByte(d[q])) ++q;
-    qsizetype end = q;
-    while (end > p && d[end - 1] == ' ') --end;
-    item = {d + p, end - p, false};
-    pos_ = consumeSeparator(q);
+    // q is at a comma, a line end or the end: step over it (CR LF counts as one).
+    if (q >= n) return n;
+    if (d[q] == '\r' && q + 1 < n && d[q + 1] == '\n') return q + 2;
+    return q + 1;
+}
+
+// The record as the program writes it: every item quoted, a comma between
+// two, CR LF after the last. Read here without the general rules (which give
+// the same items for it); false, with nothing consumed, for anything else.
+inline bool scanWrittenRecord(const char* d, qsizetype size, qsizetype& pos, int n, FieldFile::RawItem* out) {
+    qsizetype p = pos;
+    for (int i = 0; i < n; ++i) {
+        if (p >= size || d[p] != '"') return false;
+        const qsizetype close = findQuote(d, p + 1, size);
+        if (close + 1 >= size) return false;
+        out[i] = {d + p + 1, close - p - 1, true};
+        if (i + 1 < n) {
+            if (d[close + 1] != ',') return false;
+            p = close + 2;
+        } else {
+            if (d[close + 1] != '\r' || close + 2 >= size || d[close + 2] != '\n') return false;
+            p = close + 3;
+        }
+    }
+    pos = p;
     return true;
 }
+
+}  // namespace
 
 bool FieldFile::readRawItems(int n, RawItem* out) {
     if (mode_ != Mode::Reading) {
         status_ = Status::NotOpen;
         return false;
     }
-    for (int i = 0; i < n; ++i)
-        if (!readOne(out[i])) return false;
+    const char* d = data_.constData();
+    const qsizetype size = data_.size();
+    if (scanWrittenRecord(d, size, pos_, n, out)) return true;
+    qsizetype p = pos_;
+    for (int i = 0; i < n; ++i) {
+        const qsizetype next = scanItem(d, size, p, out[i]);
+        if (next < 0) {
+            pos_ = size;
+            status_ = Status::EndOfFile;
+            return false;
+        }
+        p = next;
+    }
+    pos_ = p;
     return true;
 }
 
@@ -182,7 +295,9 @@ bool FieldFile::writeRecord(const FieldValues& values) {
         status_ = Status::NotOpen;
         return false;
     }
-    appendWriteBuffer(encodeRecord(values));
+    const QByteArray bytes = encodeRecord(values);
+    written_ += bytes.size();
+    appendWriteBuffer(bytes);
     return status_ == Status::Ok;
 }
 
@@ -191,17 +306,22 @@ bool FieldFile::writeRawRecord(const RawItem* items, int n) {
         status_ = Status::NotOpen;
         return false;
     }
+    // The record's size first, then its bytes in place: one growth of the buffer.
+    qsizetype size = n + 1;  // the commas and CR LF
+    for (int i = 0; i < n; ++i) size += items[i].size + (items[i].quoted ? 2 : 0);
+    const qsizetype before = pending_.size();
+    pending_.resize(before + size);
+    char* out = pending_.data() + before;
     for (int i = 0; i < n; ++i) {
-        if (i) pending_ += ',';
-        if (items[i].quoted) {
-            pending_ += '"';
-            pending_.append(items[i].data, items[i].size);
-            pending_ += '"';
-        } else {
-            pending_.append(items[i].data, items[i].size);
-        }
+        if (i) *out++ = ',';
+        if (items[i].quoted) *out++ = '"';
+        if (items[i].size) std::memcpy(out, items[i].data, size_t(items[i].size));
+        out += items[i].size;
+        if (items[i].quoted) *out++ = '"';
     }
-    pending_ += "\r\n";
+    *out++ = '\r';
+    *out++ = '\n';
+    written_ += pending_.size() - before;
     if (pending_.size() >= kFlushThreshold) flush();
     return status_ == Status::Ok;
 }
@@ -229,6 +349,7 @@ bool FieldFile::close() {
         ok = ok && status_ == Status::Ok;
     }
     mode_ = Mode::Closed;
+    if (data_.capacity() > spareReadBuffer().capacity()) data_.swap(spareReadBuffer());
     data_.clear();
     pos_ = 0;
     return ok;

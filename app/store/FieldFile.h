@@ -32,6 +32,9 @@ public:
     FieldFile& operator=(const FieldFile&) = delete;
 
     bool openForReading(const QString& name);
+    // Opens `length` bytes of the file from byte `from` on for reading, as if
+    // they were the whole file (one record whose place is known).
+    bool openForReadingRange(const QString& name, qint64 from, qint64 length);
     bool openForAppend(const QString& name);   // a missing file is created empty
     bool openForWriting(const QString& name);  // created, or emptied when present
 
@@ -51,6 +54,8 @@ public:
     bool writeRecord(const FieldValues& values);
     // Writes items exactly as they were read (bytes unchanged, absent stays absent).
     bool writeRawRecord(const RawItem* items, int n);
+    // Bytes handed to the file since it was opened for writing.
+    qint64 bytesWritten() const { return written_; }
 
     // Where an item read from this file begins, in bytes from the start of the
     // file; and the bytes themselves, for a scan that counts lines.
@@ -78,7 +83,6 @@ public:
 private:
     enum class Mode { Closed, Reading, Writing };
     bool openWrite(const QString& name, QIODevice::OpenMode mode);
-    bool readOne(RawItem& item);
     void appendWriteBuffer(const QByteArray& bytes);
 
     Mode mode_ = Mode::Closed;
@@ -89,4 +93,5 @@ private:
     QByteArray pending_;
     Status status_ = Status::Ok;
     int osError_ = 0;
+    qint64 written_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "Windows.h"
 
 #include <QDir>
+#include <QListWidget>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 

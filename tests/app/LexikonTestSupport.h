@@ -4,7 +4,6 @@
 #include "TestSupport.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,7 +48,7 @@ protected:
     }
     QStringList lines() const {
         QStringList out;
-        for (int i = 0; i < w->List1->count(); ++i) out.append(w->List1->item(i)->text());
+        for (int i = 0; i < w->List1->count(); ++i) out.append(w->List1->text(i));
         return out;
     }
     // The terms of the listed hits, without their padding.

@@ -8,7 +8,9 @@
 #include "Search.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QScrollBar>
@@ -300,6 +302,38 @@ TEST_F(WindowUseTest, TheListShowsWholeLinesUnderTheirHeadings) {
     EXPECT_FALSE(w->List1->horizontalScrollBar()->isVisible());
     EXPECT_TRUE(w->List1->font().fixedPitch());
     EXPECT_EQ(w->Text5->text(), listline::headings());
+}
+
+TEST_F(WindowUseTest, DetailsComeFromTheResultFileAsItStandsNow) {
+    writeFile("2sp.lex", rec("", "Pate", "x", "Al", "eins", "sipp") + rec("", "Paten", "x", "Al", "zwei", "sipp") +
+                             rec("", "Patin", "x", "Al", "drei", "sipp"));
+    for (const char* empty : {"2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+    search("pat");
+    select(2);
+    EXPECT_EQ(w->Text9->toPlainText(), "drei");
+    select(0);
+    EXPECT_EQ(w->Text9->toPlainText(), "eins");
+
+    // Replaced behind the list's back: what the file holds now is shown, also
+    // when the records now stand at other places of a file of the same size.
+    const QByteArray before = readFile(lexicon::kResultFile);
+    QByteArray now = before;
+    now.replace("\"eins\"", "\"EINSEIN\"").replace("\"zwei\"", "\"Z\"").replace("\"drei\"", "\"DREI\"");
+    ASSERT_EQ(now.size(), before.size());
+    writeFile(lexicon::kResultFile, now);
+    QFile file(path(lexicon::kResultFile));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    file.close();
+    select(1);
+    EXPECT_EQ(w->Text9->toPlainText(), "Z");
+    select(2);
+    EXPECT_EQ(w->Text9->toPlainText(), "DREI");
+
+    // Cut short: nothing of another hit is shown.
+    writeFile(lexicon::kResultFile, now.left(now.indexOf("\r\n") + 2));
+    select(1);
+    EXPECT_TRUE(w->Text9->toPlainText().isEmpty());
 }
 
 }  // namespace

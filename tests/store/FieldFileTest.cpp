@@ -2,6 +2,8 @@
 #include "FieldFile.h"
 #include "TestSupport.h"
 
+#include <cstdint>
+
 namespace {
 
 class FieldFileTest : public WorkDirTest {
@@ -128,6 +130,85 @@ TEST(Cp1252Test, LowerCaseAndCodePage) {
     EXPECT_EQ(cp1252::decode("\x80\x9a"), QString::fromUtf8("€š"));
     EXPECT_TRUE(cp1252::canEncode(QString::fromUtf8("Straße €")));
     EXPECT_EQ(cp1252::unencodable(QString::fromUtf8("zmarł, ředitel, łąka")), QString::fromUtf8("łřą"));
+}
+
+// The reader rules written out plainly, one byte at a time: the model the
+// program's reader (with its shortcut for records as the program writes
+// them) must agree with on any bytes.
+struct ModelItem {
+    QByteArray text;
+    bool quoted = false;
+    bool operator==(const ModelItem&) const = default;
+};
+
+bool modelRecord(const QByteArray& d, qsizetype& p, int n, QList<ModelItem>& out) {
+    const auto lineEnd = [&](qsizetype i) { return d[i] == '\r' || d[i] == '\n'; };
+    const auto stepOver = [&](qsizetype i) {
+        if (i >= d.size()) return d.size();
+        if (d[i] == '\r' && i + 1 < d.size() && d[i + 1] == '\n') return i + 2;
+        return i + 1;
+    };
+    out.clear();
+    for (int k = 0; k < n; ++k) {
+        while (p < d.size() && d[p] == ' ') ++p;
+        if (p >= d.size()) return false;
+        ModelItem item;
+        qsizetype q = p;
+        if (d[p] == '"') {
+            item.quoted = true;
+            for (q = p + 1; q < d.size() && d[q] != '"'; ++q) item.text += d[q];
+            if (q < d.size()) ++q;
+            while (q < d.size() && d[q] != ',' && !lineEnd(q)) ++q;
+        } else {
+            while (q < d.size() && d[q] != ',' && !lineEnd(q)) item.text += d[q++];
+            while (item.text.endsWith(' ')) item.text.chop(1);
+        }
+        out.append(item);
+        p = stepOver(q);
+    }
+    return true;
+}
+
+TEST_F(FieldFileTest, ReaderAgreesWithThePlainRulesOnRandomBytes) {
+    // Mostly well-formed records (the reader's shortcut), with every kind of
+    // damage mixed in: quotes, blanks, lone CR and LF, short lines, long items.
+    const QByteArray alphabet = QByteArray("\",, \r\naZ\xe4") + QByteArray(1, '\0');
+    std::uint64_t state = 20261207;
+    const auto next = [&state] {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return unsigned(state >> 33);
+    };
+    for (int round = 0; round < 400; ++round) {
+        QByteArray bytes;
+        const int records = int(next() % 6);
+        for (int r = 0; r < records; ++r) {
+            for (int i = 0; i < 6; ++i) {
+                if (i) bytes += ',';
+                bytes += '"' + QByteArray(int(next() % 40), 'x') + '"';
+            }
+            bytes += "\r\n";
+        }
+        for (int k = int(next() % 8); k > 0; --k)
+            bytes.insert(bytes.isEmpty() ? 0 : int(next() % bytes.size()), alphabet[int(next() % alphabet.size())]);
+        writeFile("in.lex", bytes);
+        FieldFile f;
+        ASSERT_TRUE(f.openForReading("in.lex"));
+        qsizetype p = 0;
+        for (int rec = 0; !f.atEnd(); ++rec) {
+            SCOPED_TRACE(QStringLiteral("round %1, record %2: %3").arg(round).arg(rec).arg(QString::fromLatin1(bytes.toPercentEncoding())).toStdString());
+            FieldFile::RawItem raw[6];
+            QList<ModelItem> expected;
+            const bool modelOk = modelRecord(bytes, p, 6, expected);
+            const bool ok = f.readRawItems(6, raw);
+            ASSERT_EQ(ok, modelOk);
+            if (!ok) break;
+            for (int i = 0; i < 6; ++i) {
+                EXPECT_EQ(raw[i].bytes().toByteArray(), expected[i].text) << "item " << i;
+                EXPECT_EQ(raw[i].quoted, expected[i].quoted) << "item " << i;
+            }
+            ASSERT_EQ(f.atEnd(), p >= bytes.size());
+        }
+    }
 }
 
 }  // namespace
