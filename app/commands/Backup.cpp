@@ -71,7 +71,9 @@ bool copyAdditionsLog(const QString& drive, const Drives& drives) {
     if (source.error() != QFileDevice::NoError) return false;
     QSaveFile target(QDir(folder).filePath(lexicon::kAdditionsLog));
     target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered: a short write shows at once (a buffered save file can report
+    // a write that ran out of room as done and put the cut copy in place).
+    if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     if (target.write(bytes) != bytes.size()) {
         target.cancelWriting();
         return false;

@@ -37,7 +37,7 @@ std::optional<Problem> openInput(FieldFile& in, const QString& name) {
                        QStringLiteral("Die Eingabedatei %1 gibt es im Arbeitsverzeichnis nicht.\n")
                                .arg(quoted(name)) + kNothingWritten};
     return Problem{QStringLiteral("Eingabedatei nicht lesbar"),
-                   QStringLiteral("Die Eingabedatei %1 kann nicht gelesen werden.\n").arg(quoted(name)) +
+                   QStringLiteral("Die Eingabedatei %1 kann nicht gelesen werden (%2).\n").arg(quoted(name), in.reason()) +
                            kNothingWritten};
 }
 
@@ -49,10 +49,10 @@ std::optional<Problem> refuseSame(const QString& input, const QString& output) {
                            .arg(quoted(input), quoted(output))};
 }
 
-static Problem cannotOpenOutput(const QString& name) {
+static Problem cannotOpenOutput(const QString& name, const QString& reason) {
     return Problem{QStringLiteral("Schreibfehler"),
-                   QStringLiteral("Die Ausgabedatei %1 kann nicht angelegt oder beschrieben werden.\n")
-                           .arg(quoted(name)) + kNothingWritten};
+                   QStringLiteral("Die Ausgabedatei %1 kann nicht angelegt oder beschrieben werden (%2).\n")
+                           .arg(quoted(name), reason) + kNothingWritten};
 }
 
 std::optional<Problem> openOutput(FieldFile& out, const QString& name) {
@@ -60,7 +60,7 @@ std::optional<Problem> openOutput(FieldFile& out, const QString& name) {
         return Problem{QStringLiteral("Ausgabedatei fehlt"),
                        QStringLiteral("Es ist keine Ausgabedatei angegeben.\n") + kNothingWritten};
     if (out.openForWriting(name)) return std::nullopt;
-    return cannotOpenOutput(name);
+    return cannotOpenOutput(name, out.reason());
 }
 
 std::optional<Problem> openAppend(FieldFile& out, const QString& name) {
@@ -68,13 +68,21 @@ std::optional<Problem> openAppend(FieldFile& out, const QString& name) {
         return Problem{QStringLiteral("Ausgabedatei fehlt"),
                        QStringLiteral("Es ist keine Ausgabedatei angegeben.\n") + kNothingWritten};
     if (out.openForAppend(name)) return std::nullopt;
-    return cannotOpenOutput(name);
+    return cannotOpenOutput(name, out.reason());
 }
 
-std::optional<Problem> closeOutput(FieldFile& out, int records, const QString& doneWhat) {
+std::optional<Problem> closeOutput(FieldFile& out) {
     const QString name = out.fileName();
     if (out.close()) return std::nullopt;
-    return cannotWrite(name, records, doneWhat);
+    return notWritten(name, out.reason(), out.restored());
+}
+
+Problem notWritten(const QString& name, const QString& reason, bool restored) {
+    return Problem{QStringLiteral("Schreibfehler"),
+                   QStringLiteral("Die Datei %1 konnte nicht geschrieben werden (%2).\n").arg(quoted(name), reason) +
+                       (restored ? QStringLiteral("Sie ist unverändert geblieben; es wurde nichts geschrieben.")
+                                 : QStringLiteral("ACHTUNG: Sie konnte nicht auf ihren vorigen Stand gebracht werden "
+                                                  "und endet mit einem unvollständigen Teil."))};
 }
 
 namespace {
@@ -194,11 +202,11 @@ Problem oddLineCount(const QString& input, int records, const QString& doneWhat)
                            .arg(quoted(input), recordsDone(records, doneWhat))};
 }
 
-Problem cannotWrite(const QString& name, int records, const QString& doneWhat) {
+Problem cannotWrite(const QString& name, const QString& reason, int records, const QString& doneWhat) {
     return Problem{QStringLiteral("Schreibfehler"),
-                   QStringLiteral("Die Datei %1 konnte nicht vollständig geschrieben werden "
-                                  "(Datenträger voll oder schreibgeschützt?).\n%2")
-                           .arg(quoted(name), recordsDone(records, doneWhat))};
+                   QStringLiteral("An die Datei %1 konnte der nächste Datensatz nicht angefügt werden (%2); "
+                                  "sie endet mit dem Datensatz davor.\n%3")
+                           .arg(quoted(name), reason, recordsDone(records, doneWhat))};
 }
 
 Problem nameTooShort(const QString& name) {

@@ -40,8 +40,10 @@ std::optional<Problem> refuseQuotesInLines(FieldFile& in);
 std::optional<Problem> refuseQuotesInItems(FieldFile& in, int fields, int unwrittenField = -1);
 Problem quotesInData(const QString& input, const QList<qsizetype>& lines, qsizetype count);
 
-// Closes a written file; a problem when not every byte reached the disk.
-std::optional<Problem> closeOutput(FieldFile& out, int records, const QString& doneWhat);
+// Closes a written file; a problem when not every byte reached the disk (the
+// file is then as it was before: a new one not put in place, an append cut back).
+std::optional<Problem> closeOutput(FieldFile& out);
+Problem notWritten(const QString& name, const QString& reason, bool restored);
 
 // "3 vollständige Datensätze wurden <doneWhat>", with the right number and case.
 QString recordsDone(int n, const QString& doneWhat);
@@ -52,7 +54,8 @@ QString appendedTo(const QString& name);
 
 Problem endedInsideRecord(const QString& input, int records, const QString& doneWhat);
 Problem oddLineCount(const QString& input, int records, const QString& doneWhat);
-Problem cannotWrite(const QString& name, int records, const QString& doneWhat);
+// One record of an import could not be appended (the file keeps the records before it).
+Problem cannotWrite(const QString& name, const QString& reason, int records, const QString& doneWhat);
 Problem nameTooShort(const QString& name);
 Problem inputIsTarget(const QString& input, const QString& target);
 Problem missingInputs(const QStringList& names);

@@ -34,7 +34,7 @@ std::optional<Problem> openDerived(FieldFile& in, const QString& input, FieldFil
 
 Outcome finish(FieldFile& out, const QString& input, const QString& doneWhat, int records, bool endedEarly,
                const QString& status) {
-    if (auto p = closeOutput(out, records, doneWhat)) return failed(*p, records);
+    if (auto p = closeOutput(out)) return failed(*p);
     if (endedEarly) return failed(endedInsideRecord(input, records, doneWhat), records);
     return done(status, records);
 }
@@ -145,9 +145,21 @@ Outcome importSixColumns(const QString& input) {
         files.value(lexicon::importTarget(textOf(rec[3])))->writeRecord(rec);
         ++records;
     }
+    // All six or none: when one file cannot take its records, every file is
+    // cut back to what it held before the import.
+    for (FieldFile& out : outs) {
+        if (out.flush()) continue;
+        const QString name = out.fileName(), reason = out.reason();
+        bool restored = true;
+        for (FieldFile& other : outs) {
+            other.discard();
+            restored = restored && other.restored();
+        }
+        return failed(notWritten(name, reason, restored));
+    }
     std::optional<Problem> writeProblem;
     for (FieldFile& out : outs)
-        if (auto p = closeOutput(out, records, doneWhat); p && !writeProblem) writeProblem = p;
+        if (auto p = closeOutput(out); p && !writeProblem) writeProblem = p;
     if (writeProblem) return failed(*writeProblem, records);
     if (early) return failed(endedInsideRecord(input, records, doneWhat), records);
     return done(QStringLiteral("Alle Daten importiert"), records);

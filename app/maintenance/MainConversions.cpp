@@ -67,7 +67,7 @@ CopyResult copyRecords(FieldFile& in, FieldFile& out, int n, MainVariables& vars
 
 Outcome finish(FieldFile& out, const QString& input, const QString& output, int records, bool endedEarly,
                const QString& status) {
-    if (auto p = closeOutput(out, records, writtenInto(output))) return failed(*p, records);
+    if (auto p = closeOutput(out)) return failed(*p);
     if (endedEarly) return failed(endedInsideRecord(input, records, writtenInto(output)), records);
     return done(status, records);
 }
@@ -108,7 +108,7 @@ Outcome twoLinesToThreeColumns(MainVariables& vars) {
         out.writeRecord({vars.recMoreKey, vars.recTerm, vars.recExplanation});
         ++records;
     }
-    if (auto p = closeOutput(out, records, writtenInto(output))) return failed(*p, records);
+    if (auto p = closeOutput(out)) return failed(*p);
     if (odd) return failed(oddLineCount(input, records, writtenInto(output)), records);
     return done(QStringLiteral("Kolt-konvert-2.Zeilig auf 3.spaltig-OK"), records);
 }
@@ -236,10 +236,15 @@ Outcome importNewEntries(MainVariables& vars) {
         // Opened and closed for every record, so the lexicon files are complete after each one.
         FieldFile target;
         if (!target.openForAppend(vars.importTargetFile))
-            return failed(cannotWrite(vars.importTargetFile, records, doneWhat), records);
+            return failed(cannotWrite(vars.importTargetFile, target.reason(), records, doneWhat), records);
         target.writeRecord({vars.recMoreKey, vars.recTerm, vars.recExplanation, vars.recCategory,
                             vars.recFurtherInfo, vars.recSource});
-        if (!target.close()) return failed(cannotWrite(vars.importTargetFile, records, doneWhat), records);
+        // A record that cannot be appended whole is cut back; the file keeps the ones before.
+        if (!target.close()) {
+            if (!target.restored())
+                return failed(notWritten(vars.importTargetFile, target.reason(), false), records);
+            return failed(cannotWrite(vars.importTargetFile, target.reason(), records, doneWhat), records);
+        }
         ++records;
     }
     return done(QString(), records);

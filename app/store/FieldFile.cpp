@@ -3,7 +3,9 @@
 #include "Cp1252.h"
 #include "FileError.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QVarLengthArray>
 
 #include <bit>
@@ -43,81 +45,98 @@ inline bool isLineEndByte(char c) { return c == '\r' || c == '\n'; }
 
 FieldFile::~FieldFile() { close(); }
 
-bool FieldFile::openForReading(const QString& name) {
-    close();
-    name_ = name;
-    status_ = Status::Ok;
-    osError_ = 0;
-    QFile f(name);
-    errno = 0;
-    if (!f.open(QIODevice::ReadOnly)) {
-        osError_ = errno;
-        status_ = QFileInfo::exists(name) ? Status::CannotOpen : Status::NotFound;
-        return false;
-    }
-    errno = 0;
-    if (!readInto(f, f.size(), data_)) {
-        osError_ = errno;
-        data_.clear();
-        status_ = Status::ReadFailed;
-        return false;
-    }
-    pos_ = 0;
-    mode_ = Mode::Reading;
-    return true;
-}
+bool FieldFile::openForReading(const QString& name) { return openRead(name, 0, -1); }
 
 bool FieldFile::openForReadingRange(const QString& name, qint64 from, qint64 length) {
+    if (from < 0 || length < 0) {
+        close();
+        name_ = name;
+        status_ = Status::ReadFailed;
+        return false;
+    }
+    return openRead(name, from, length);
+}
+
+// `length` -1: the whole file.
+bool FieldFile::openRead(const QString& name, qint64 from, qint64 length) {
     close();
     name_ = name;
     status_ = Status::Ok;
     osError_ = 0;
+    // Only a regular file is read: a pipe would hold the window for good, a
+    // device such as /dev/zero would never end, a folder is no dictionary.
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile()) {
+        status_ = Status::NotRegular;
+        return false;
+    }
+    if (length < 0 && info.exists() && info.size() > kMaxFileBytes) {
+        status_ = Status::TooLarge;
+        return false;
+    }
     QFile f(name);
     errno = 0;
     if (!f.open(QIODevice::ReadOnly)) {
         osError_ = errno;
-        status_ = QFileInfo::exists(name) ? Status::CannotOpen : Status::NotFound;
+        // A link that leads nowhere reads as missing; one that loops cannot be read.
+        status_ = osError_ == ENOENT ? Status::NotFound : Status::CannotOpen;
         return false;
     }
-    if (from < 0 || length < 0 || !f.seek(from)) {
+    if (length < 0) length = f.size();
+    if (!f.seek(from)) {
         status_ = Status::ReadFailed;
         return false;
     }
+    errno = 0;
     if (!readInto(f, length, data_)) {
         osError_ = errno;
         data_.clear();
         status_ = Status::ReadFailed;
         return false;
     }
-    pos_ = 0;
+    // A file saved by an editor that writes UTF-8 may begin with a byte-order
+    // mark: it belongs to no item.
+    start_ = from == 0 && data_.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    pos_ = start_;
     mode_ = Mode::Reading;
     return true;
 }
 
-bool FieldFile::openForAppend(const QString& name) {
-    return openWrite(name, QIODevice::WriteOnly | QIODevice::Append);
-}
+bool FieldFile::openForAppend(const QString& name) { return openWrite(name, false); }
 
-bool FieldFile::openForWriting(const QString& name) {
-    return openWrite(name, QIODevice::WriteOnly | QIODevice::Truncate);
-}
+bool FieldFile::openForWriting(const QString& name) { return openWrite(name, true); }
 
-bool FieldFile::openWrite(const QString& name, QIODevice::OpenMode mode) {
+bool FieldFile::openWrite(const QString& name, bool replace) {
     close();
     name_ = name;
     status_ = Status::Ok;
     osError_ = 0;
     written_ = 0;
+    restored_ = true;
+    replacing_ = replace;
     pending_.reserve(kFlushThreshold + 4096);
-    file_.setFileName(name);
     // Records are collected here and written in large pieces, so the file
-    // itself is unbuffered: a failed write is seen with its system reason.
+    // itself is unbuffered: a failed or short write is seen at once, with its
+    // system reason (a buffered save file can report a short write as success).
+    QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
+    if (replace) {
+        auto save = std::make_unique<QSaveFile>(name);
+        // A folder that allows no new file but a writable file in it: written
+        // in place, still with every write checked.
+        save->setDirectWriteFallback(true);
+        file_ = std::move(save);
+    } else {
+        file_ = std::make_unique<QFile>(name);
+        mode |= QIODevice::Append;
+    }
     errno = 0;
-    if (!file_.open(mode | QIODevice::Unbuffered)) {
+    if (!file_->open(mode)) {
         osError_ = errno;
         status_ = Status::CannotOpen;
+        file_.reset();
         return false;
     }
+    appendStart_ = replace ? 0 : file_->size();
     mode_ = Mode::Writing;
     return true;
 }
@@ -216,18 +235,25 @@ bool FieldFile::readRawItems(int n, RawItem* out) {
     }
     const char* d = data_.constData();
     const qsizetype size = data_.size();
-    if (scanWrittenRecord(d, size, pos_, n, out)) return true;
-    qsizetype p = pos_;
-    for (int i = 0; i < n; ++i) {
-        const qsizetype next = scanItem(d, size, p, out[i]);
-        if (next < 0) {
-            pos_ = size;
-            status_ = Status::EndOfFile;
-            return false;
+    const qsizetype begin = pos_;
+    if (!scanWrittenRecord(d, size, pos_, n, out)) {
+        qsizetype p = pos_;
+        for (int i = 0; i < n; ++i) {
+            const qsizetype next = scanItem(d, size, p, out[i]);
+            if (next < 0) {
+                pos_ = size;
+                status_ = Status::EndOfFile;
+                return false;
+            }
+            p = next;
         }
-        p = next;
+        pos_ = p;
     }
-    pos_ = p;
+    if (pos_ - begin > kMaxRecordBytes) {
+        pos_ = size;
+        status_ = Status::RecordTooLarge;
+        return false;
+    }
     return true;
 }
 
@@ -258,6 +284,11 @@ bool FieldFile::readRawLine(QByteArrayView& line) {
     }
     qsizetype q = pos_;
     while (q < n && !isLineEndByte(d[q])) ++q;
+    if (q - pos_ > kMaxRecordBytes) {
+        pos_ = n;
+        status_ = Status::RecordTooLarge;
+        return false;
+    }
     line = QByteArrayView(d + pos_, q - pos_);
     if (q < n) q += (d[q] == '\r' && q + 1 < n && d[q + 1] == '\n') ? 2 : 1;
     pos_ = q;
@@ -329,24 +360,67 @@ bool FieldFile::writeRawRecord(const RawItem* items, int n) {
 bool FieldFile::flush() {
     if (mode_ != Mode::Writing) return status_ == Status::Ok;
     if (!pending_.isEmpty()) {
-        errno = 0;
-        if (file_.write(pending_) != pending_.size()) {
-            if (status_ == Status::Ok) osError_ = errno;
-            status_ = Status::WriteFailed;
+        if (status_ == Status::Ok) {
+            errno = 0;
+            if (file_->write(pending_) != pending_.size()) {
+                osError_ = errno;
+                status_ = Status::WriteFailed;
+            }
         }
         pending_.clear();
     }
-    if (!file_.flush()) status_ = Status::WriteFailed;
+    if (status_ == Status::Ok) {
+        errno = 0;
+        if (auto* plain = qobject_cast<QFile*>(file_.get()); plain && !plain->flush()) {
+            osError_ = errno;
+            status_ = Status::WriteFailed;
+        }
+    }
     return status_ == Status::Ok;
+}
+
+void FieldFile::cutBack() {
+    // The append is taken back: the file holds exactly what it held before.
+    auto* plain = static_cast<QFile*>(file_.get());
+    restored_ = plain->resize(appendStart_);
+    plain->close();
+}
+
+void FieldFile::discard() {
+    if (mode_ == Mode::Writing) {
+        pending_.clear();
+        if (replacing_)
+            static_cast<QSaveFile*>(file_.get())->cancelWriting();
+        else
+            cutBack();
+        file_.reset();
+        if (status_ == Status::Ok) status_ = Status::WriteFailed;
+    }
+    mode_ = Mode::Closed;
+    data_.clear();
+    pos_ = 0;
 }
 
 bool FieldFile::close() {
     bool ok = true;
     if (mode_ == Mode::Writing) {
         ok = flush();
-        file_.close();
-        if (file_.error() != QFileDevice::NoError && status_ == Status::Ok) status_ = Status::WriteFailed;
-        ok = ok && status_ == Status::Ok;
+        if (replacing_) {
+            auto* save = static_cast<QSaveFile*>(file_.get());
+            if (!ok) save->cancelWriting();
+            errno = 0;
+            // Puts the new file in place of the old one only when all of it was written.
+            if (!save->commit() && ok) {
+                osError_ = errno;
+                status_ = Status::WriteFailed;
+                ok = false;
+            }
+        } else if (!ok) {
+            cutBack();
+        } else {
+            static_cast<QFile*>(file_.get())->close();
+        }
+        file_.reset();
     }
     mode_ = Mode::Closed;
     if (data_.capacity() > spareReadBuffer().capacity()) data_.swap(spareReadBuffer());
@@ -361,6 +435,10 @@ QString FieldFile::reason() const {
     case Status::Ok: return QString();
     case Status::NotFound: return QStringLiteral("Datei nicht gefunden");
     case Status::CannotOpen: what = QStringLiteral("Datei kann nicht geöffnet werden"); break;
+    case Status::NotRegular: return QStringLiteral("keine gewöhnliche Datei (ein Ordner, ein Gerät oder eine Pipe)");
+    case Status::TooLarge: return QStringLiteral("Datei ist zu groß für eine Lexikondatei (über 256 MB)");
+    case Status::RecordTooLarge:
+        return QStringLiteral("Datei beschädigt: ein Eintrag ist länger als 1 MB");
     case Status::ReadFailed: what = QStringLiteral("Lesefehler"); break;
     case Status::EndOfFile:
         return QStringLiteral("Datei endet mitten in einem Eintrag (unvollständiger letzter Eintrag "

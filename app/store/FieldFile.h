@@ -3,8 +3,10 @@
 #include "FieldValue.h"
 
 #include <QByteArray>
-#include <QFile>
+#include <QFileDevice>
 #include <QString>
+
+#include <memory>
 
 // Reader and writer of the field-file encoding shared by every record file:
 // quoted texts separated by commas, one record per line, CR LF line ends,
@@ -12,6 +14,12 @@
 //
 // Reading loads the whole file at once and splits items with a loop over its
 // bytes; writing collects records in memory and writes them at flush()/close().
+//
+// Nothing is lost when a write fails: a file written anew replaces the old one
+// only when it was written whole (until then the old one stays), and a file
+// appended to is cut back to its size before when the append fails. Only
+// regular files are read, of a size a dictionary can have, and a record far
+// longer than any real entry marks a file as damaged.
 class FieldFile {
 public:
     // One item as it stands in the file, before decoding: a view into the
@@ -24,7 +32,12 @@ public:
         QByteArrayView bytes() const { return QByteArrayView(data, size); }
     };
 
-    enum class Status { Ok, NotFound, CannotOpen, ReadFailed, EndOfFile, WriteFailed, NotOpen };
+    enum class Status {
+        Ok, NotFound, CannotOpen, NotRegular, TooLarge, ReadFailed, EndOfFile, RecordTooLarge, WriteFailed, NotOpen
+    };
+    // Far beyond every real file and entry: a larger one is not a dictionary.
+    static constexpr qint64 kMaxFileBytes = 256LL << 20;
+    static constexpr qsizetype kMaxRecordBytes = 1 << 20;
 
     FieldFile() = default;
     ~FieldFile();
@@ -36,7 +49,10 @@ public:
     // they were the whole file (one record whose place is known).
     bool openForReadingRange(const QString& name, qint64 from, qint64 length);
     bool openForAppend(const QString& name);   // a missing file is created empty
-    bool openForWriting(const QString& name);  // created, or emptied when present
+    // Created, or replaced when present: the new content takes the old one's
+    // place when close() succeeds; until then, and after a failure, the old
+    // file stays as it was.
+    bool openForWriting(const QString& name);
 
     // True when no byte is left to read.
     bool atEnd() const { return pos_ >= data_.size(); }
@@ -61,12 +77,19 @@ public:
     // file; and the bytes themselves, for a scan that counts lines.
     qsizetype offsetOf(const RawItem& item) const { return item.data - data_.constData(); }
     QByteArrayView loadedBytes() const { return data_; }
-    // Back to the first byte of a file opened for reading, for a second pass.
-    void rewind() { pos_ = 0; }
+    // Back to the first record of a file opened for reading, for a second pass.
+    void rewind() { pos_ = start_; }
 
     bool flush();
-    // Closes the file; for a written file, false when any byte could not be written.
+    // Closes the file; for a written file, false when any byte could not be
+    // written, flushed or put in place; the file is then as it was before.
     bool close();
+    // Gives up a file being written: a new one is not put in place, an append
+    // is cut back to the size the file had when it was opened.
+    void discard();
+    // After a failed close() or discard(): false when the file could not be
+    // brought back to its state before (an append that could not be cut back).
+    bool restored() const { return restored_; }
 
     static bool deleteFile(const QString& name);
     static QByteArray encodeRecord(const FieldValues& values);
@@ -82,14 +105,20 @@ public:
 
 private:
     enum class Mode { Closed, Reading, Writing };
-    bool openWrite(const QString& name, QIODevice::OpenMode mode);
+    bool openWrite(const QString& name, bool replace);
+    bool openRead(const QString& name, qint64 from, qint64 length);
+    void cutBack();
     void appendWriteBuffer(const QByteArray& bytes);
 
     Mode mode_ = Mode::Closed;
     QString name_;
     QByteArray data_;
     qsizetype pos_ = 0;
-    QFile file_;
+    qsizetype start_ = 0;  // after a byte-order mark
+    std::unique_ptr<QFileDevice> file_;
+    bool replacing_ = false;
+    qint64 appendStart_ = 0;
+    bool restored_ = true;
     QByteArray pending_;
     Status status_ = Status::Ok;
     int osError_ = 0;

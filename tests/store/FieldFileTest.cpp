@@ -2,7 +2,13 @@
 #include "FieldFile.h"
 #include "TestSupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <cstdint>
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -209,6 +215,94 @@ TEST_F(FieldFileTest, ReaderAgreesWithThePlainRulesOnRandomBytes) {
             ASSERT_EQ(f.atEnd(), p >= bytes.size());
         }
     }
+}
+
+TEST_F(FieldFileTest, OnlyRegularFilesOfADictionarysSizeAreRead) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString&)> make;
+        FieldFile::Status status;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"pipe", [](const QString& p) { ASSERT_EQ(::mkfifo(QFile::encodeName(p).constData(), 0600), 0); },
+         FieldFile::Status::NotRegular, "keine gewöhnliche Datei"},
+        {"device", [](const QString& p) { ASSERT_TRUE(QFile::link("/dev/zero", p)); },
+         FieldFile::Status::NotRegular, "keine gewöhnliche Datei"},
+        {"folder", [](const QString& p) { ASSERT_TRUE(QDir().mkdir(p)); }, FieldFile::Status::NotRegular,
+         "keine gewöhnliche Datei"},
+        {"huge (sparse)", [](const QString& p) {
+             QFile f(p);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+             ASSERT_TRUE(f.resize(FieldFile::kMaxFileBytes + 1));
+         }, FieldFile::Status::TooLarge, "zu groß"},
+        {"looping link", [](const QString& p) { ASSERT_TRUE(QFile::link(QFileInfo(p).fileName(), p)); },
+         FieldFile::Status::CannotOpen, "Verweis"},
+        {"dangling link", [](const QString& p) { ASSERT_TRUE(QFile::link("nirgends.lex", p)); },
+         FieldFile::Status::NotFound, "nicht gefunden"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString name = QStringLiteral("%1.lex").arg(QString::fromLatin1(c.name).remove(' '));
+        c.make(path(name));
+        FieldFile f;
+        EXPECT_FALSE(f.openForReading(name));
+        EXPECT_EQ(f.status(), c.status);
+        EXPECT_TRUE(f.reason().contains(QString::fromUtf8(c.reason))) << f.reason().toStdString();
+    }
+}
+
+TEST_F(FieldFileTest, ARecordBeyondAnyRealEntryMarksTheFileDamaged) {
+    const QByteArray good = "\"\",\"Pate\",\"x\",\"Pe\",\"-\",\"Q\"\r\n";
+    writeFile("big.lex", good + "\"\",\"" + QByteArray(FieldFile::kMaxRecordBytes + 10, 'a') + "\",\"x\",\"Pe\",\"-\",\"Q\"\r\n" + good);
+    FieldFile f;
+    ASSERT_TRUE(f.openForReading("big.lex"));
+    FieldValues rec;
+    ASSERT_TRUE(f.readItems(6, rec));
+    EXPECT_FALSE(f.readItems(6, rec));
+    EXPECT_EQ(f.status(), FieldFile::Status::RecordTooLarge);
+    EXPECT_TRUE(f.reason().contains("beschädigt"));
+    EXPECT_TRUE(f.atEnd());
+}
+
+TEST_F(FieldFileTest, AByteOrderMarkIsNoPartOfTheFirstItem) {
+    bool complete = false;
+    const QList<FieldValues> records =
+        readAll("\xEF\xBB\xBF\"\",\"Pate\",\"x\",\"Pe\",\"-\",\"Q\"\r\n", 6, &complete);
+    ASSERT_TRUE(complete);
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0][0], T(""));
+    EXPECT_EQ(records[0][1], T("Pate"));
+}
+
+TEST_F(FieldFileTest, AFailedWriteLeavesTheFileAsItWas) {
+    const QByteArray old = "\"alt\"\r\n";
+    const FieldValues big{QString(8000, 'x')};
+    // Written anew: the old file stays until the new one is whole.
+    writeFile("neu.txt", old);
+    {
+        FileSizeLimit limit(4096);
+        FieldFile f;
+        ASSERT_TRUE(f.openForWriting("neu.txt"));
+        f.writeRecord(big);
+        EXPECT_FALSE(f.close());
+        EXPECT_TRUE(f.restored());
+        EXPECT_TRUE(f.reason().contains("Dateigröße")) << f.reason().toStdString();
+    }
+    EXPECT_EQ(readFile("neu.txt"), old);
+    EXPECT_EQ(QDir(path(".")).entryList(QDir::Files), QStringList{"neu.txt"}) << "a temporary file was left";
+    // Appended to: cut back to its size before.
+    writeFile("log.txt", old);
+    {
+        FileSizeLimit limit(4096);
+        FieldFile f;
+        ASSERT_TRUE(f.openForAppend("log.txt"));
+        f.writeRecord({QStringLiteral("kurz")});
+        f.writeRecord(big);
+        EXPECT_FALSE(f.close());
+        EXPECT_TRUE(f.restored());
+    }
+    EXPECT_EQ(readFile("log.txt"), old);
 }
 
 }  // namespace
