@@ -122,14 +122,13 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
 }
 
-Lexikon::Lexikon(const QStringList& arguments, QWidget* parent) : QWidget(parent) {
+Lexikon::Lexikon(backup::Drives drives, QWidget* parent) : QWidget(parent), drives_(std::move(drives)) {
     setObjectName(QStringLiteral("lexikon"));
     setWindowTitle(kStartCaption);
     setFont(look::sansSerif(8));
     look::setBackground(this, look::lightBlue());
     QPixmap icon(QStringLiteral(":/images/icon.png"));
     if (!icon.isNull()) setWindowIcon(icon);
-    drives_ = backup::Drives::fromArguments(arguments);
     tevoExporter_ = new tevo::Exporter(this);
     connect(tevoExporter_, &tevo::Exporter::started, this, &Lexikon::tevoExportStarted);
     connect(tevoExporter_, &tevo::Exporter::finished, this, &Lexikon::tevoExportFinished);

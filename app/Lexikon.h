@@ -56,7 +56,8 @@ private:
 class Lexikon : public QWidget {
     Q_OBJECT
 public:
-    explicit Lexikon(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    // `drives` names the folders of the drive letters of the backup (--laufwerk).
+    explicit Lexikon(backup::Drives drives = {}, QWidget* parent = nullptr);
     ~Lexikon() override;
 
     MainVariables vars;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, and only those missing.
+# Installs the Debian packages that building, running, testing and packaging need, and
+# only those missing; more packages can be named as arguments.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev libgmock-dev googletest
-          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation openbox)
+          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation openbox
+          desktop-file-utils appstream dpkg-dev file "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

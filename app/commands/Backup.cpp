@@ -11,24 +11,6 @@
 
 namespace backup {
 
-Drives Drives::fromArguments(const QStringList& arguments) {
-    Drives d;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString value;
-        if (arguments[i] == QLatin1String("--laufwerk") && i + 1 < arguments.size())
-            value = arguments[++i];
-        else if (arguments[i].startsWith(QLatin1String("--laufwerk=")))
-            value = arguments[i].mid(11);
-        else
-            continue;
-        // "X=FOLDER", also "X:=FOLDER"
-        const qsizetype eq = value.indexOf(u'=');
-        const QString letter = value.left(eq).remove(u':');
-        if (eq > 0 && letter.size() == 1 && letter[0].isLetter()) d.map(letter[0], value.mid(eq + 1));
-    }
-    return d;
-}
-
 QStringList removableMedia() {
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty()) user = qEnvironmentVariable("LOGNAME");

@@ -8,15 +8,12 @@
 // letter as on a Windows machine: "e:" is the first removable medium.
 namespace backup {
 
-// Drive letters and the folders they name. Letters given with the command-line
-// option "--laufwerk X=FOLDER" (repeatable) name their folder; the remaining
+// Drive letters and the folders they name. Letters mapped explicitly (the
+// command-line option "--laufwerk X=FOLDER") name their folder; the remaining
 // letters from e: on name the media mounted under /media/<user>/ and
 // /run/media/<user>/, ordered by mount path.
 class Drives {
 public:
-    // Reads every "--laufwerk X=FOLDER" (or "--laufwerk=X=FOLDER") of the arguments.
-    static Drives fromArguments(const QStringList& arguments);
-
     void map(QChar letter, const QString& folder) { explicit_[letter.toLower()] = folder; }
     // The folder of a drive designator such as "e:"; empty when it names nothing.
     QString folderOf(const QString& drive) const;

@@ -170,7 +170,9 @@ protected:
     void SetUp() override {
         CommandWordsTest::SetUp();
         ASSERT_TRUE(medium.isValid());
-        w = std::make_unique<Lexikon>(QStringList{"sippora", "--laufwerk", "e=" + medium.path()});
+        backup::Drives drives;
+        drives.map(u'e', medium.path());
+        w = std::make_unique<Lexikon>(drives);
         w->show();
     }
     QByteArray onMedium() const {

@@ -354,29 +354,41 @@ LIGHT_BLUE = (0xC0, 0xC0, 0xFF)
 TREE = (40, 50, 120)
 
 
-def family_tree(draw, x, y, s):
-    """A small pedigree: one person, two parents, four grandparents (s = pixel scale)."""
+def family_tree(draw, x, y, s, k=SS):
+    """A small pedigree: one person, two parents, four grandparents (s = size unit,
+    k = canvas pixels per unit)."""
     def node(cx, cy, r):
-        draw.ellipse([(cx - r) * SS, (cy - r) * SS, (cx + r) * SS, (cy + r) * SS],
-                     fill=(255, 255, 255), outline=TREE, width=max(1, int(s * 0.12 * SS)))
+        draw.ellipse([(cx - r) * k, (cy - r) * k, (cx + r) * k, (cy + r) * k],
+                     fill=(255, 255, 255), outline=TREE, width=max(1, int(s * 0.12 * k)))
 
     def link(ax, ay, bx, by):
-        draw.line([(ax * SS, ay * SS), (ax * SS, (ay + by) / 2 * SS),
-                   (bx * SS, (ay + by) / 2 * SS), (bx * SS, by * SS)],
-                  fill=TREE, width=max(1, int(s * 0.12 * SS)), joint="curve")
+        draw.line([(ax * k, ay * k), (ax * k, (ay + by) / 2 * k),
+                   (bx * k, (ay + by) / 2 * k), (bx * k, by * k)],
+                  fill=TREE, width=max(1, int(s * 0.12 * k)), joint="curve")
 
+    for (ax, ay), (bx, by) in tree_links(x, y, s):
+        link(ax, ay, bx, by)
+    for (cx, cy), r in tree_nodes(x, y, s):
+        node(cx, cy, r)
+
+
+def tree_links(x, y, s):
+    """The lines of the pedigree: child to parents, parents to grandparents."""
+    child, parents, grand = tree_people(x, y, s)
+    return [(child, p) for p in parents] + [(parents[i // 2], g) for i, g in enumerate(grand)]
+
+
+def tree_nodes(x, y, s):
+    """The circles of the pedigree, drawn over the lines: (centre, radius)."""
+    child, parents, grand = tree_people(x, y, s)
+    return [(g, 0.42 * s) for g in grand] + [(p, 0.5 * s) for p in parents] + [(child, 0.6 * s)]
+
+
+def tree_people(x, y, s):
     child = (x, y + 3.2 * s)
     parents = [(x - 1.6 * s, y + 1.6 * s), (x + 1.6 * s, y + 1.6 * s)]
     grand = [(x - 2.4 * s, y), (x - 0.8 * s, y), (x + 0.8 * s, y), (x + 2.4 * s, y)]
-    for p in parents:
-        link(child[0], child[1], p[0], p[1])
-    for i, g in enumerate(grand):
-        link(parents[i // 2][0], parents[i // 2][1], g[0], g[1])
-    for g in grand:
-        node(g[0], g[1], 0.42 * s)
-    for p in parents:
-        node(p[0], p[1], 0.5 * s)
-    node(child[0], child[1], 0.6 * s)
+    return child, parents, grand
 
 
 def logo(path):
@@ -391,19 +403,67 @@ def logo(path):
     finish(img, width, height, path, colours=64)
 
 
-def icon(path):
-    size = 64
+# The icon is designed on a 64-unit square; every size is drawn from that design.
+ICON_UNITS = 64
+ICON_TREE = (32, 14, 7.5)  # x, y, unit of the pedigree
+ICON_SIZES = (48, 64, 128, 256)
+APP_ID = "org.sippora.Sippora"
+DIST_ICONS = os.path.join(ROOT, "dist", "icons")
+
+
+def icon(path, size=ICON_UNITS):
+    k = size / ICON_UNITS * SS
     img = Image.new("RGBA", (size * SS, size * SS), (0, 0, 0, 0))
     draw = ImageDraw.Draw(img)
-    draw.rounded_rectangle([2 * SS, 2 * SS, 61 * SS, 61 * SS], radius=12 * SS,
-                           fill=LIGHT_BLUE + (255,), outline=TREE + (255,), width=2 * SS)
-    family_tree(draw, 32, 14, 7.5)
+    draw.rounded_rectangle([2 * k, 2 * k, 61 * k, 61 * k], radius=12 * k,
+                           fill=LIGHT_BLUE + (255,), outline=TREE + (255,), width=round(2 * k))
+    family_tree(draw, *ICON_TREE, k=k)
     img.resize((size, size), Image.LANCZOS).save(path)
     assert Image.open(path).size == (size, size)
     print(f"{os.path.relpath(path, ROOT)}: {size} x {size}")
 
 
+def icon_svg(path):
+    """The same icon as scalable vector graphics, from the same design."""
+    x, y, s = ICON_TREE
+    line = s * 0.12 * SS // 1 / SS  # the line width the bitmaps are drawn with
+    hexc = "#%02x%02x%02x"
+    out = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{ICON_UNITS}" height="{ICON_UNITS}" '
+           f'viewBox="0 0 {ICON_UNITS} {ICON_UNITS}">',
+           f'  <rect x="3" y="3" width="57" height="57" rx="11" ry="11" fill="{hexc % LIGHT_BLUE}" '
+           f'stroke="{hexc % TREE}" stroke-width="2"/>',
+           f'  <g fill="none" stroke="{hexc % TREE}" stroke-width="{line:g}" stroke-linejoin="round">']
+    for (ax, ay), (bx, by) in tree_links(x, y, s):
+        my = (ay + by) / 2
+        out.append(f'    <polyline points="{ax:g},{ay:g} {ax:g},{my:g} {bx:g},{my:g} {bx:g},{by:g}"/>')
+    out.append('  </g>')
+    out.append(f'  <g fill="#ffffff" stroke="{hexc % TREE}" stroke-width="{line:g}">')
+    for (cx, cy), r in tree_nodes(x, y, s):
+        out.append(f'    <circle cx="{cx:g}" cy="{cy:g}" r="{r - line / 2:g}"/>')
+    out.append('  </g>')
+    out.append('</svg>')
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("\n".join(out) + "\n")
+    print(f"{os.path.relpath(path, ROOT)}")
+
+
+def desktop_icons():
+    """The icons of the installed program, in the hicolor theme's layout."""
+    for size in ICON_SIZES:
+        folder = os.path.join(DIST_ICONS, "hicolor", f"{size}x{size}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        icon(os.path.join(folder, f"{APP_ID}.png"), size)
+    folder = os.path.join(DIST_ICONS, "hicolor", "scalable", "apps")
+    os.makedirs(folder, exist_ok=True)
+    icon_svg(os.path.join(folder, f"{APP_ID}.svg"))
+
+
 def main():
+    if sys.argv[1:] == ["--icons"]:  # the icons alone need no special fonts
+        os.makedirs(APP_IMAGES, exist_ok=True)
+        icon(os.path.join(APP_IMAGES, "icon.png"))
+        desktop_icons()
+        return
     os.makedirs(SCRIPT_IMAGES, exist_ok=True)
     os.makedirs(APP_IMAGES, exist_ok=True)
     out = lambda n: os.path.join(SCRIPT_IMAGES, f"schriften{n}.gif")  # noqa: E731
@@ -424,6 +484,7 @@ def main():
     glagolitic_chart(out(7))
     logo(os.path.join(APP_IMAGES, "logo.gif"))
     icon(os.path.join(APP_IMAGES, "icon.png"))
+    desktop_icons()
 
 
 if __name__ == "__main__":
