@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     const QString problem = startup::problemText(folder);
     if (!problem.isEmpty()) {
         print(stderr, QStringLiteral("sippora: ") + problem + u'\n');
-        messages::show(nullptr, startup::problemTitle(), problem);
+        messages::show(nullptr, folder.inUse ? startup::inUseTitle() : startup::problemTitle(), problem);
         if (!folder.error.isEmpty()) return 1;
     }
 

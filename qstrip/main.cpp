@@ -9,6 +9,7 @@
 #include "Params.h"
 #include "Strip.h"
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -82,6 +83,9 @@ std::FILE* openInput(const std::string& name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Under a file-size limit a write beyond it fails like one on a full disk
+    // (exit code 7 and its message) instead of ending the program silently.
+    std::signal(SIGXFSZ, SIG_IGN);
     qstrip::Params params;
     if (argc == 4) {
         params.strip = qstrip::decimalCode(argv[1]);

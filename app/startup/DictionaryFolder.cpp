@@ -3,6 +3,7 @@
 #include "LexiconFiles.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -115,12 +116,37 @@ Preparation enterDictionaryFolder(const QString& requested, const QString& progr
         return p;
     }
     Preparation p = prepareFolder(folder, findStarterFolder(programDirectory));
+    if (p.error.isEmpty()) p.lock = lockFolder(p.folder, &p.error, &p.inUse);
     if (p.error.isEmpty() && !QDir::setCurrent(p.folder))
         p.error = QStringLiteral("Der Lexikonordner »%1« kann nicht geöffnet werden.").arg(p.folder);
     return p;
 }
 
 QString problemTitle() { return QStringLiteral("Lexikonordner"); }
+
+std::shared_ptr<QLockFile> lockFolder(const QString& folder, QString* error, bool* inUse) {
+    auto lock = std::make_shared<QLockFile>(QDir(folder).filePath(kLockFileName));
+    // Only a lock whose process has ended is stale, however old it is.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) return lock;
+    if (lock->error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host, program;
+        lock->getLockInfo(&pid, &host, &program);
+        if (inUse) *inUse = true;
+        *error = QStringLiteral("sippora ist in diesem Lexikonordner (»%1«) bereits geöffnet%2. Bitte "
+                                "arbeiten Sie in jenem Fenster weiter; zwei Fenster auf denselben "
+                                "Lexikondateien könnten Einträge des anderen verlieren.")
+                     .arg(QDir::toNativeSeparators(folder),
+                          pid > 0 ? QStringLiteral(" (Programm Nr. %1)").arg(pid) : QString());
+    } else {
+        *error = QStringLiteral("Im Lexikonordner »%1« kann die Sperrdatei %2 nicht angelegt werden.")
+                     .arg(QDir::toNativeSeparators(folder), kLockFileName);
+    }
+    return nullptr;
+}
+
+QString inUseTitle() { return QStringLiteral(" B E R E I T S   G E Ö F F N E T "); }
 
 QString problemText(const Preparation& p) {
     if (!p.error.isEmpty()) return p.error;

@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include <sys/stat.h>
+
 namespace {
 
 class WindowUseTest : public LexikonTest {
@@ -334,6 +336,23 @@ TEST_F(WindowUseTest, DetailsComeFromTheResultFileAsItStandsNow) {
     writeFile(lexicon::kResultFile, now.left(now.indexOf("\r\n") + 2));
     select(1);
     EXPECT_TRUE(w->Text9->toPlainText().isEmpty());
+}
+
+TEST_F(WindowUseTest, HostileFilesAreNamedAndTheRestIsSearched) {
+    // Saved by an editor with a byte-order mark; a pipe in place of a
+    // dictionary; a record far longer than any entry.
+    writeFile("2sp.lex", "\xEF\xBB\xBF" + rec("", "Pate", "Taufzeuge", "Al", "-", "sipp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("2kr.lex")).constData(), 0600), 0);
+    writeFile("2vo.lex", rec("", "Paul", "x", "Vo", "-", "sipp") +
+                             rec("", qPrintable(QString(2 << 20, 'p')), "x", "Vo", "-", "sipp"));
+    for (const char* empty : {"2la.lex", "2pe.lex", "2da.lex"}) writeFile(empty, {});
+    search("pa");
+    EXPECT_EQ(terms(), (QStringList{"Pate", "Paul"}));
+    EXPECT_TRUE(readFile(lexicon::kResultFile).startsWith("\"\",\"Pate\""));  // nothing of the mark in the key
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_EQ(messages_[0].title, search::problemTitle());
+    EXPECT_TRUE(messages_[0].text.contains("2kr.lex: keine gewöhnliche Datei")) << messages_[0].text.toStdString();
+    EXPECT_TRUE(messages_[0].text.contains("2vo.lex: Datei beschädigt")) << messages_[0].text.toStdString();
 }
 
 }  // namespace

@@ -296,3 +296,41 @@ TEST_F(MainConversionsTest, ImportAndLexiconCopiesRefuseADoubleQuoteInAText) {
     EXPECT_EQ(readFile("2te.txt"), "alt");
     EXPECT_EQ(readFile("2vo.txt"), "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");
 }
+
+TEST_F(MainConversionsTest, AFullDiskIsReportedAndLeavesEveryFileAsItWas) {
+    // The copies to text files: a copy that does not fit keeps the old text
+    // file and claims no record written.
+    const QByteArray big = "\"\",\"" + QByteArray(6000, 'a') + "\",\"b\",\"Pe\",\"-\",\"Q\"\r\n";
+    for (const char* lex : kLexicons) writeFile(lex, "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");
+    writeFile("2te.lex", "\"quel!\",\"Quellen\"\r\n");
+    writeFile("2sp.lex", big);
+    writeFile("2sp.txt", "alt");
+    Outcome copy;
+    {
+        FileSizeLimit limit(4096);
+        copy = copyLexiconsToText(vars);
+    }
+    ASSERT_FALSE(copy.ok());
+    EXPECT_EQ(copy.status, "");
+    EXPECT_TRUE(copy.problem->text.contains("„2sp.txt“ konnte nicht geschrieben werden (Schreibfehler: die Datei "
+                                            "hat die größte erlaubte Dateigröße erreicht)"))
+        << copy.problem->text.toStdString();
+    EXPECT_TRUE(copy.problem->text.contains("unverändert geblieben; es wurde nichts geschrieben"));
+    EXPECT_FALSE(copy.problem->text.contains("vollständige Datensätze wurden"));
+    EXPECT_EQ(readFile("2sp.txt"), "alt");
+    EXPECT_EQ(readFile("2vo.txt"), "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");  // the others are made
+
+    // The import: the record that does not fit is cut back; the ones before stay.
+    writeFile("2fi.lex", "\"\",\"a\",\"b\",\"Kr\",\"-\",\"Q\"\r\n" + big);
+    writeFile("2kr.lex", "");
+    Outcome imp;
+    {
+        FileSizeLimit limit(4096);
+        imp = importNewEntries(vars);
+    }
+    ASSERT_FALSE(imp.ok());
+    EXPECT_EQ(imp.records, 1);
+    EXPECT_TRUE(imp.problem->text.contains("Ein vollständiger Datensatz wurde an die Lexikondateien angefügt."));
+    EXPECT_EQ(readFile("2kr.lex"), "\"\",\"a\",\"b\",\"Kr\",\"-\",\"Q\"\r\n");
+    EXPECT_EQ(readFile("2pe.lex"), "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");
+}

@@ -5,6 +5,9 @@
 #include <QProcess>
 #include <QRandomGenerator>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <filesystem>
 
 namespace {
@@ -326,6 +329,22 @@ TEST_F(QstripTest, OutputThatCannotBeWrittenAndReadErrorsAreFailures) {
         EXPECT_EQ(r.exitCode, 7);
         EXPECT_EQ(r.console, cannotWrite);
     }
+
+    // Under a file-size limit the copy fails like on a full disk; the child
+    // starts with the limit and with the signal at its default, which would
+    // end it without a word if qstrip did not set it aside itself.
+    writeFile("gross.txt", QByteArray(20000, 'x'));
+    QProcess limited;
+    limited.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        rlimit small{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &small);
+    });
+    limited.start(qstripBinary(), {"34", "gross.txt", "klein.txt"});
+    ASSERT_TRUE(limited.waitForFinished(60000));
+    EXPECT_EQ(limited.exitStatus(), QProcess::NormalExit) << "qstrip was killed by the limit";
+    EXPECT_EQ(limited.exitCode(), 7);
+    EXPECT_EQ(limited.readAllStandardOutput(), cannotWrite);
 
     // A file that opens but fails at the first read: the process's own memory
     // file, whose first page is never mapped.

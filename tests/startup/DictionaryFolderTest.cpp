@@ -1,7 +1,11 @@
 #include "DictionaryFolder.h"
 #include "TestSupport.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLockFile>
+#include <QProcess>
+#include <QSysInfo>
 #include <QFileInfo>
 #include <unistd.h>
 
@@ -168,4 +172,40 @@ TEST_F(DictionaryFolderTest, EnteringTheFolderMakesItTheWorkingDirectory) {
     const Preparation bad = startup::enterDictionaryFolder(path("stick/lexika/datei"), path("prefix/bin"));
     EXPECT_FALSE(bad.error.isEmpty());
     EXPECT_EQ(QDir::currentPath(), path("stick/lexika"));
+}
+
+TEST_F(DictionaryFolderTest, OneSipporaPerFolderAndAStaleLockTakenOver) {
+    const QString starter = makeStarter("starter");
+    const QString previous = QDir::currentPath();
+    // The first start holds the folder.
+    Preparation first = startup::enterDictionaryFolder(path("lex"), QString());
+    QDir::setCurrent(previous);
+    ASSERT_EQ(first.error, "");
+    ASSERT_TRUE(first.lock);
+    EXPECT_TRUE(QFile::exists(path("lex/" + startup::kLockFileName)));
+
+    // A second start on the same folder is refused and enters nothing.
+    const Preparation second = startup::enterDictionaryFolder(path("lex"), QString());
+    EXPECT_TRUE(second.inUse);
+    EXPECT_FALSE(second.lock);
+    EXPECT_TRUE(second.error.contains("bereits geöffnet")) << second.error.toStdString();
+    EXPECT_TRUE(second.error.contains(QString::number(QCoreApplication::applicationPid())));
+    EXPECT_EQ(QDir::currentPath(), previous);
+    (void)starter;
+
+    // Once the first has ended, the folder is free again.
+    first.lock.reset();
+    QString error;
+    EXPECT_TRUE(startup::lockFolder(path("lex"), &error)) << error.toStdString();
+
+    // A lock left by a process that no longer runs is taken over.
+    QProcess gone;
+    gone.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(gone.waitForFinished());
+    const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
+    ASSERT_TRUE(QDir().mkpath(path("stale")));
+    writeFile("stale/" + startup::kLockFileName,
+              QByteArray::number(deadPid) + "\nsippora\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    const auto taken = startup::lockFolder(path("stale"), &error);
+    EXPECT_TRUE(taken) << error.toStdString();
 }
