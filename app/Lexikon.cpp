@@ -44,16 +44,9 @@ W* make(QWidget* parent, const char* name) {
     return w;
 }
 
-QLabel* captionBox(QWidget* parent, const char* name, const QString& text) {
-    auto* l = make<QLabel>(parent, name);
-    l->setText(text);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    look::setBackground(l, look::lightBlue());
-    return l;
-}
-
-HeadingsBox* headingsBox(QWidget* parent, const char* name, const QString& text) {
-    auto* l = make<HeadingsBox>(parent, name);
+template <class Box = QLabel>
+Box* captionBox(QWidget* parent, const char* name, const QString& text) {
+    auto* l = make<Box>(parent, name);
     l->setText(text);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     look::setBackground(l, look::lightBlue());
@@ -165,7 +158,7 @@ void Lexikon::buildControls() {
     place(Command9, 2520, 840, 855, 520);
     Command2 = button(this, "Command2", QStringLiteral("Ergänzen"));
     place(Command2, 3480, 840, 1095, 520);
-    Text5 = headingsBox(this, "Text5", QStringLiteral("Suchergebnisse"));
+    Text5 = captionBox<HeadingsBox>(this, "Text5", QStringLiteral("Suchergebnisse"));
     place(Text5, 120, 1440, 9495, 285);
     List1 = make<ResultList>(this, "List1");
     List1->setTextElideMode(Qt::ElideNone);

@@ -95,14 +95,20 @@ void windowSearch(benchmark::State& state, bool paint) {
 void BM_WindowSearch(benchmark::State& state) { windowSearch(state, false); }
 void BM_WindowSearchPainted(benchmark::State& state) { windowSearch(state, true); }
 
-// One letter with "enthält": from the click on the button to the filled list.
-void containsSearch(benchmark::State& state, const char* button) {
+// The main window with "enthält" chosen and the single letter e typed.
+std::unique_ptr<Lexikon> windowWithContainsE() {
     auto w = std::make_unique<Lexikon>();
     w->show();
     QApplication::processEvents();
     g_messages.clear();
     w->findChild<QRadioButton*>("Option2")->click();
     w->Text3->setText(QStringLiteral("e"));
+    return w;
+}
+
+// One letter with "enthält": from the click on the button to the filled list.
+void containsSearch(benchmark::State& state, const char* button) {
+    const auto w = windowWithContainsE();
     auto* b = w->findChild<QPushButton*>(button);
     for (auto _ : state) {
         QTest::mouseClick(b, Qt::LeftButton);
@@ -118,12 +124,7 @@ void BM_WindowExplanationContainsE(benchmark::State& state) { containsSearch(sta
 // Selecting a hit of the single-letter list: the details of hit 12,000 (or
 // the last one), alternating with its neighbour so that every step selects.
 void BM_SelectFarHit(benchmark::State& state) {
-    auto w = std::make_unique<Lexikon>();
-    w->show();
-    QApplication::processEvents();
-    g_messages.clear();
-    w->findChild<QRadioButton*>("Option2")->click();
-    w->Text3->setText(QStringLiteral("e"));
+    const auto w = windowWithContainsE();
     QTest::mouseClick(w->Suchen, Qt::LeftButton);
     const int far = std::min(12000, w->List1->count() - 1);
     if (far < 1) {
