@@ -1,6 +1,7 @@
 #include "Lexikon.h"
 
 #include "FieldFile.h"
+#include "Categories.h"
 #include "LexiconFiles.h"
 #include "ListLine.h"
 #include "Look.h"
@@ -109,6 +110,8 @@ void HeadingsBox::paintEvent(QPaintEvent* event) {
         p.drawText(QRectF(x0(columns[i]), 0, width() - x0(columns[i]), height()), Qt::AlignLeft | Qt::AlignVCenter,
                    parts[i]);
 }
+
+int optionNumber(const QObject* option) { return option->objectName().mid(6).toInt(); }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
@@ -365,19 +368,20 @@ void Lexikon::resizeEvent(QResizeEvent* event) {
 }
 
 void Lexikon::connectHandlers() {
-    const QList<QRadioButton*> dictionaries{Option4, Option5, Option6, Option7, Option8, Option9};
-    for (int i = 0; i < dictionaries.size(); ++i) {
-        // A selection runs the handler only when the option was not selected
-        // before, whether the user or the program selected it.
-        connect(dictionaries[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) dictionaryChosen(4 + i);
+    // A selection runs the handler only when the option was not selected
+    // before, whether the user or the program selected it. "Alle Lexika"
+    // (Option3) has no handler.
+    for (QAbstractButton* b : dictionaryGroup_->buttons()) {
+        const int option = optionNumber(b);
+        if (option == 3) continue;
+        connect(b, &QAbstractButton::toggled, this, [this, option](bool on) {
+            if (on) dictionaryChosen(option);
         });
     }
-    const QList<QRadioButton*> languages{Option10, Option11, Option12, Option13, Option14,
-                                         Option15, Option16, Option17, Option18};
-    for (int i = 0; i < languages.size(); ++i) {
-        connect(languages[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) languageChosen(10 + i);
+    for (QAbstractButton* b : languageGroup_->buttons()) {
+        const int option = optionNumber(b);
+        connect(b, &QAbstractButton::toggled, this, [this, option](bool on) {
+            if (on) languageChosen(option);
         });
     }
     connect(Command7, &QPushButton::clicked, this, &Lexikon::help);
@@ -404,7 +408,6 @@ void Lexikon::connectHandlers() {
 }
 
 void Lexikon::startUp() {
-    vars.exportLine = QString();
     Option1->setChecked(true);
     Option3->setChecked(true);
     setSearchButtonWidth();
@@ -431,30 +434,17 @@ void Lexikon::startUp() {
 void Lexikon::setSearchButtonWidth() { Suchen->resize(look::twips(2350), Suchen->height()); }
 
 void Lexikon::dictionaryChosen(int option) {
-    struct Choice {
-        const char* name;
-        const char* file;
-        const char* code;  // nullptr: the code stays as it is
-    };
-    static const Choice choices[] = {
-        {"Sprachenlexikon", "2sp.lex", nullptr},        {"Personenlexikon", "2pe.lex", "Pe"},
-        {"Krankheitenlexikon", "2kr.lex", "Kr"},        {"Datumslexikon", "2da.lex", "Da"},
-        {"Vornamenlexikon", "2vo.lex", "Vo"},           {"Sprachenlexikon-Allgemein", "2sp.lex", "Al"},
-    };
-    const Choice& c = choices[option - 4];
+    const lexicon::Dictionary& d = lexicon::dictionaryOfOption(option);
     if (!movingByKeyboard_) Text3->setFocus();
     Frame2->setVisible(option == 4);
-    setWindowTitle(dictionaryCaption(QString::fromUtf8(c.name)));
-    vars.targetLexiconFile = QString::fromLatin1(c.file);
-    if (c.code) vars.recCategory = QString::fromLatin1(c.code);
+    setWindowTitle(dictionaryCaption(d.name));
+    vars.targetLexiconFile = lexicon::targetFile(d);
     updateFocusPolicies();
 }
 
-void Lexikon::languageChosen(int option) {
-    static const char* codes[] = {"Ts", "Po", "Un", "It", "Ru", "Se", "La", "", "Sn"};
-    const QString code = QString::fromLatin1(codes[option - 10]);
-    vars.recCategory = code;
-    vars.targetLexiconFile = QStringLiteral("2sp.lex");
+void Lexikon::languageChosen(int /*option*/) {
+    // Every language (and Latin, and "andere") is added to the language dictionary.
+    vars.targetLexiconFile = lexicon::targetFile(lexicon::dictionaryOfOption(4));
 }
 
 QString Lexikon::searchHelp() {

@@ -19,6 +19,9 @@ namespace tevo { class Exporter; struct ExportResult; }
 namespace maintenance { struct Outcome; }
 
 // A picture box: shows a picture and reports a click.
+// The number of an option button from its design name: 9 for "Option9".
+int optionNumber(const QObject* option);
+
 class PictureBox : public QLabel {
     Q_OBJECT
 public:
@@ -52,7 +55,9 @@ private:
 
 // The main window: search box and buttons, result list, detail boxes, the
 // choice of dictionary and language, and the input boxes for new entries.
-// Every control carries its design name as member name and object name.
+// Every control carries its design name as member name and object name, by
+// which tests and a debugger find it; the window itself is driven only as a
+// user drives it.
 class Lexikon : public QWidget {
     Q_OBJECT
 public:
@@ -60,6 +65,23 @@ public:
     explicit Lexikon(backup::Drives drives = {}, QWidget* parent = nullptr);
     ~Lexikon() override;
 
+    // What one handler leaves for a later one.
+    const MainVariables& variables() const { return vars; }
+    // The exporter behind the command word "tevo" (for its filter program).
+    tevo::Exporter* tevoExporter() const { return tevoExporter_; }
+
+    // The texts of the about message and the help.
+    static QString aboutTitle();
+    static QString aboutText();
+    static QString searchHelp();
+    static QString addHelp();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     MainVariables vars;
 
     QLabel* Text1;
@@ -112,7 +134,7 @@ public:
     QPushButton* Command4;
     QPushButton* Command13;
 
-    // Handlers, callable as the events call them.
+    // Handlers, as the events call them.
     void startUp();
     void dictionaryChosen(int option);  // Option4 .. Option9
     void languageChosen(int option);    // Option10 .. Option18
@@ -136,22 +158,8 @@ public:
     void tevoExportFinished(const tevo::ExportResult& result);
     // Runs a main-window conversion and shows its end: the status text in
     // Text9, or a message box when it could not run to its end.
-    void runConversion(maintenance::Outcome (*conversion)(MainVariables&));
+    void runConversion(maintenance::Outcome (*conversion)());
 
-    tevo::Exporter* tevoExporter() const { return tevoExporter_; }
-
-    // The about message, line by line.
-    static QString aboutTitle();
-    static QString aboutText();
-    static QString searchHelp();
-    static QString addHelp();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void buildControls();
     void connectHandlers();
     void runSearch(const search::Params& params);
@@ -166,11 +174,7 @@ private:
     bool moveWithinGroup(QRadioButton* from, int key);
     void leaveAddMode();
     bool isReachable(const QWidget* w) const;
-    struct EntryTarget {
-        QString file;
-        QString code;
-    };
-    EntryTarget shownTarget() const;
+    QString shownCategoryCode() const;
 
     QButtonGroup* matchGroup_ = nullptr;       // Option1, Option2
     QButtonGroup* dictionaryGroup_ = nullptr;  // Option3 .. Option9

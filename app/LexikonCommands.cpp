@@ -55,7 +55,7 @@ void Lexikon::searchBoxChanged() {
     }
 }
 
-void Lexikon::tevoExport() { tevoExporter_->start(vars); }
+void Lexikon::tevoExport() { tevoExporter_->start(); }
 
 void Lexikon::tevoExportStarted() {
     // The text of an earlier export must not stand beside one that may fail.
@@ -69,7 +69,7 @@ void Lexikon::tevoExportFinished(const tevo::ExportResult& result) {
         tevo::showFailures(this, result);
 }
 
-void Lexikon::runConversion(maintenance::Outcome (*conversion)(MainVariables&)) {
-    const maintenance::Outcome outcome = conversion(vars);
+void Lexikon::runConversion(maintenance::Outcome (*conversion)()) {
+    const maintenance::Outcome outcome = conversion();
     if (maintenance::report(this, outcome) && !outcome.status.isEmpty()) Text9->setPlainText(outcome.status);
 }

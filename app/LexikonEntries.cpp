@@ -2,6 +2,7 @@
 // the more-information display.
 #include "Lexikon.h"
 
+#include "Categories.h"
 #include "LexiconFiles.h"
 #include "Look.h"
 #include "Messages.h"
@@ -9,6 +10,7 @@
 #include "NewEntry.h"
 #include "Windows.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,7 +24,9 @@ const QString kNotStoredTitle = QStringLiteral(" Eintrag nicht gespeichert ");
 void Lexikon::explanationSearch() { runSearch(search::explanationSearch()); }
 
 void Lexikon::moreInformation() {
-    moreinfo::display(this, vars);
+    const QString key = vars.selectedMoreKey;
+    vars.selectedMoreKey = QString();
+    moreinfo::display(this, key);
     Command14->setVisible(false);
 }
 
@@ -47,35 +51,23 @@ void Lexikon::enterAddMode() {
     updateFocusPolicies();
 }
 
-Lexikon::EntryTarget Lexikon::shownTarget() const {
-    // "Sprachen": the language shown selected in its frame ("andere" has the
-    // empty code); every other dictionary has its own file and code.
-    if (Option4->isChecked()) {
-        const struct {
-            QRadioButton* option;
-            const char* code;
-        } languages[] = {{Option10, "Ts"}, {Option11, "Po"}, {Option12, "Un"}, {Option13, "It"},
-                         {Option14, "Ru"}, {Option15, "Se"}, {Option16, "La"}, {Option18, "Sn"}};
-        for (const auto& l : languages)
-            if (l.option->isChecked()) return {QStringLiteral("2sp.lex"), QString::fromLatin1(l.code)};
-        return {QStringLiteral("2sp.lex"), QString()};
-    }
-    const struct {
-        QRadioButton* option;
-        const char* file;
-        const char* code;
-    } dictionaries[] = {{Option5, "2pe.lex", "Pe"}, {Option6, "2kr.lex", "Kr"}, {Option7, "2da.lex", "Da"},
-                        {Option8, "2vo.lex", "Vo"}, {Option9, "2sp.lex", "Al"}};
-    for (const auto& d : dictionaries)
-        if (d.option->isChecked()) return {QString::fromLatin1(d.file), QString::fromLatin1(d.code)};
-    return {QStringLiteral("2sp.lex"), QStringLiteral("Al")};
+QString Lexikon::shownCategoryCode() const {
+    // "Sprachen": the language shown selected in its frame (none: "andere");
+    // every other dictionary: its own category.
+    const QAbstractButton* chosen = dictionaryGroup_->checkedButton();
+    const int dictionary = chosen ? optionNumber(chosen) : 9;
+    const QAbstractButton* language = languageGroup_->checkedButton();
+    const int option = dictionary == 4 ? (language ? optionNumber(language) : 17) : dictionary;
+    const lexicon::Category* c = lexicon::categoryOfOption(option);
+    return c ? c->code : QStringLiteral("Al");
 }
 
 void Lexikon::addEntry() {
-    // The entry goes where the window shows: the dictionary chosen in
-    // "Lexika" and, for "Sprachen", the language chosen in its frame.
-    const EntryTarget target = shownTarget();
-    const QString code = target.code;
+    // The entry goes where the window shows: into the file of the dictionary
+    // chosen in "Lexika", with the code of that dictionary or, for
+    // "Sprachen", of the language chosen in its frame.
+    const QString code = shownCategoryCode();
+    const QString target = vars.targetLexiconFile.isEmpty() ? QStringLiteral("2sp.lex") : vars.targetLexiconFile;
     if (Text3->text().trimmed().isEmpty()) {
         messages::show(this, kNotStoredTitle,
                        QStringLiteral("Bitte geben Sie im Feld >Suchbegriff< das Wort ein, das Sie hinzufügen "
@@ -102,7 +94,7 @@ void Lexikon::addEntry() {
                            .arg(check.unstorable.join(QStringLiteral(" "))));
         return;
     }
-    const entries::AppendResult result = entries::append(target.file, entry);
+    const entries::AppendResult result = entries::append(target, entry);
     if (!result.ok) {
         const QString state =
             result.notRestored.isEmpty()
@@ -116,8 +108,6 @@ void Lexikon::addEntry() {
                            .arg(result.failedFile, result.reason, state));
         return;
     }
-    vars.setRecord(entries::recordOf(entry));
-    vars.recSourceCopy = std::nullopt;
 
     vars.addModeFlag = QStringLiteral("no");
     Option3->setVisible(true);

@@ -39,7 +39,6 @@ void Lexikon::runSearch(const search::Params& params) {
                        QStringLiteral("Wenigsten drei Buchstaben in das Feld >Suchbegriff< eingeben!"));
         return;
     }
-    vars.hitCount = 0;
     empty(Text9);
     // The button belongs to the selected hit; a new list has none selected.
     Command14->setVisible(false);
@@ -47,9 +46,8 @@ void Lexikon::runSearch(const search::Params& params) {
     Text2->setVisible(true);
     Text4->setVisible(true);
     const auto mode = Option2->isChecked() ? search::MatchMode::Contains : search::MatchMode::Begins;
-    const search::Outcome outcome = search::run(Text3->text(), mode,
-                                                search::filesForOption(selectedDictionaryOption()),
-                                                params, vars);
+    const search::Outcome outcome =
+        search::run(Text3->text(), mode, search::filesForOption(selectedDictionaryOption()), params);
     resultIndex_ = outcome.index;
     // The list holds exactly the hits of this search, put in as one batch
     // (an empty list when there are none), before any message is shown.
@@ -79,8 +77,6 @@ void Lexikon::resultLineSelected(int index) {
     Text9->setPlainText(QString());
     Text4->setPlainText(QString());
     Text2->setText(QString());
-    vars.recSource = QString();
-    vars.recTerm = QString();
     Text2->setVisible(true);
     Text4->setVisible(true);
     // The more-information button shows only while a "mehr" hit is selected.
@@ -88,17 +84,16 @@ void Lexikon::resultLineSelected(int index) {
     vars.selectedMoreKey = QString();
     // A ResultFile that is gone or shorter than the list shows nothing rather
     // than the details of another hit.
-    if (!detail::readHit(index, vars, resultIndex_) || index < 0) return;
-
-    const QString indicator = textOf(vars.recSource);
+    const std::optional<FieldValues> hit = detail::readHit(index, resultIndex_);
+    if (!hit) return;
+    const QString moreKey = textOf(hit->value(0)), term = textOf(hit->value(1)), explanation = textOf(hit->value(2));
+    const QString furtherInfo = textOf(hit->value(4)), indicator = textOf(hit->value(5));
     if (indicator == QLatin1String("mehr")) {
         Command14->setVisible(true);
-        vars.selectedMoreKey = textOf(vars.recMoreKey);
+        vars.selectedMoreKey = moreKey;
     }
     if (indicator == QLatin1String("ja")) {
-        Text9->setPlainText(textOf(vars.recFurtherInfo));
-        const QString term = textOf(vars.recTerm);
-        const QString explanation = textOf(vars.recExplanation);
+        Text9->setPlainText(furtherInfo);
         if (term.size() > 29) {
             Text2->setVisible(true);
             Text2->setText(QStringLiteral("Vollständiger Suchbegriff = ") + term);

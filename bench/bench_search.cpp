@@ -52,11 +52,10 @@ bool messagesShown(benchmark::State& state) {
 void BM_Search(benchmark::State& state) {
     const QStringList files = search::filesForOption(3);
     const search::Params params = search::termSearch();
-    MainVariables vars;
     search::Outcome outcome;
     g_messages.clear();
     for (auto _ : state) {
-        outcome = search::run(g_key, search::MatchMode::Begins, files, params, vars);
+        outcome = search::run(g_key, search::MatchMode::Begins, files, params);
         benchmark::DoNotOptimize(outcome.lines.constData());
     }
     if (!outcome.problems.isEmpty()) {
@@ -78,18 +77,20 @@ void windowSearch(benchmark::State& state, bool paint) {
     w->show();
     QApplication::processEvents();
     g_messages.clear();
-    QTest::keyClicks(w->Text3, g_key);
+    auto* suchen = w->findChild<QPushButton*>("Suchen");
+    auto* list = w->findChild<ResultList*>("List1");
+    QTest::keyClicks(w->findChild<QLineEdit*>("Text3"), g_key);
     for (auto _ : state) {
-        QTest::mouseClick(w->Suchen, Qt::LeftButton);
+        QTest::mouseClick(suchen, Qt::LeftButton);
         if (paint) QApplication::processEvents();
-        benchmark::DoNotOptimize(w->List1->count());
+        benchmark::DoNotOptimize(list->count());
     }
     if (messagesShown(state)) return;
-    if (w->List1->count() == 0) {
+    if (list->count() == 0) {
         state.SkipWithError("List1 stayed empty");
         return;
     }
-    state.counters["hits"] = w->List1->count();
+    state.counters["hits"] = list->count();
 }
 
 void BM_WindowSearch(benchmark::State& state) { windowSearch(state, false); }
@@ -102,7 +103,7 @@ std::unique_ptr<Lexikon> windowWithContainsE() {
     QApplication::processEvents();
     g_messages.clear();
     w->findChild<QRadioButton*>("Option2")->click();
-    w->Text3->setText(QStringLiteral("e"));
+    w->findChild<QLineEdit*>("Text3")->setText(QStringLiteral("e"));
     return w;
 }
 
@@ -110,12 +111,13 @@ std::unique_ptr<Lexikon> windowWithContainsE() {
 void containsSearch(benchmark::State& state, const char* button) {
     const auto w = windowWithContainsE();
     auto* b = w->findChild<QPushButton*>(button);
+    auto* list = w->findChild<ResultList*>("List1");
     for (auto _ : state) {
         QTest::mouseClick(b, Qt::LeftButton);
-        benchmark::DoNotOptimize(w->List1->count());
+        benchmark::DoNotOptimize(list->count());
     }
     if (messagesShown(state)) return;
-    state.counters["hits"] = w->List1->count();
+    state.counters["hits"] = list->count();
 }
 
 void BM_WindowContainsE(benchmark::State& state) { containsSearch(state, "Suchen"); }
@@ -125,19 +127,20 @@ void BM_WindowExplanationContainsE(benchmark::State& state) { containsSearch(sta
 // the last one), alternating with its neighbour so that every step selects.
 void BM_SelectFarHit(benchmark::State& state) {
     const auto w = windowWithContainsE();
-    QTest::mouseClick(w->Suchen, Qt::LeftButton);
-    const int far = std::min(12000, w->List1->count() - 1);
+    auto* list = w->findChild<ResultList*>("List1");
+    QTest::mouseClick(w->findChild<QPushButton*>("Suchen"), Qt::LeftButton);
+    const int far = std::min(12000, list->count() - 1);
     if (far < 1) {
         state.SkipWithError("the list has too few hits");
         return;
     }
     int row = far;
     for (auto _ : state) {
-        w->List1->setCurrentRow(row);
+        list->setCurrentRow(row);
         row = row == far ? far - 1 : far;
     }
     if (messagesShown(state)) return;
-    state.counters["hits"] = w->List1->count();
+    state.counters["hits"] = list->count();
     state.counters["row"] = far;
 }
 

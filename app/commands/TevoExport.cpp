@@ -1,5 +1,7 @@
 #include "TevoExport.h"
 
+#include "Categories.h"
+
 #include "FieldFile.h"
 #include "LexiconFiles.h"
 #include "Messages.h"
@@ -47,28 +49,29 @@ Next readRecord(FieldFile& in, FieldFile::RawItem (&items)[lexicon::kRecordField
     return Next::Record;
 }
 
-void intoBuffer(const FieldFile::RawItem (&items)[lexicon::kRecordFields], MainVariables& vars) {
-    vars.recMoreKey = FieldFile::decodeItem(items[0]);
-    vars.recTerm = FieldFile::decodeItem(items[1]);
-    vars.recExplanation = FieldFile::decodeItem(items[2]);
-    vars.recCategory = FieldFile::decodeItem(items[3]);
-    vars.recFurtherInfo = FieldFile::decodeItem(items[4]);
-    vars.recSource = FieldFile::decodeItem(items[5]);
-}
-
 // Every field but the more-info key, joined by ";", absent as empty, nothing escaped.
-QString exportLineOf(const MainVariables& vars) {
-    return textOf(vars.recTerm) + u';' + textOf(vars.recExplanation) + u';' + textOf(vars.recCategory) + u';' +
-           textOf(vars.recFurtherInfo) + u';' + textOf(vars.recSource);
+QString exportLineOf(const FieldFile::RawItem (&items)[lexicon::kRecordFields]) {
+    QString line;
+    for (int i = 1; i < lexicon::kRecordFields; ++i) {
+        if (i > 1) line += u';';
+        line += textOf(FieldFile::decodeItem(items[i]));
+    }
+    return line;
 }
 
 }  // namespace
 
 const QList<Dictionary>& dictionaries() {
-    static const QList<Dictionary> list = {
-        {"2da.lex", "outda", "2da.tvx"}, {"2kr.lex", "outkr", "2kr.tvx"}, {"2la.lex", "outla", "2la.tvx"},
-        {"2pe.lex", "outpe", "2pe.tvx"}, {"2sp.lex", "outsp", "2sp.tvx"}, {"2vo.lex", "outvo", "2vo.tvx"},
-    };
+    // The six term dictionaries by name: 2da.lex -> outda -> 2da.tvx, and so on.
+    static const QList<Dictionary> list = [] {
+        QList<Dictionary> l;
+        for (const QString& lex : lexicon::lexiconFilesInNameOrder()) {
+            if (lex == lexicon::kMoreInfoLexicon) continue;
+            const QString stem = lex.chopped(4);  // "2da"
+            l.append({lex, QStringLiteral("out") + stem.mid(1), stem + QStringLiteral(".tvx")});
+        }
+        return l;
+    }();
     return list;
 }
 
@@ -189,8 +192,7 @@ QString Exporter::findFilterProgram() {
     return QStandardPaths::findExecutable(kFilterName);
 }
 
-void Exporter::start(MainVariables& vars) {
-    vars_ = &vars;
+void Exporter::start() {
     if (busy_) {
         anotherWanted_ = true;
         return;
@@ -201,11 +203,11 @@ void Exporter::start(MainVariables& vars) {
     emit started();
     const QString program = filterProgram();
     for (int i = 0; i < dictionaries().size(); ++i)
-        result_.dictionaries.append(exportOne(dictionaries()[i], vars, program, i));
+        result_.dictionaries.append(exportOne(dictionaries()[i], program, i));
     if (running_.isEmpty()) finish();
 }
 
-DictionaryResult Exporter::exportOne(const Dictionary& d, MainVariables& vars, const QString& program, int index) {
+DictionaryResult Exporter::exportOne(const Dictionary& d, const QString& program, int index) {
     DictionaryResult result{d};
     FieldFile in;
     if (!in.openForReading(d.lexicon)) {
@@ -226,9 +228,7 @@ DictionaryResult Exporter::exportOne(const Dictionary& d, MainVariables& vars, c
             result.cutShort = next == Next::CutShort;
             break;
         }
-        intoBuffer(items, vars);
-        vars.exportLine = exportLineOf(vars);
-        written = out.writeRecord({FieldValue(vars.exportLine)});
+        written = out.writeRecord({FieldValue(exportLineOf(items))});
         if (written) ++result.records;
     }
     in.close();
@@ -288,7 +288,7 @@ void Exporter::finish() {
     emit finished(done);
     // An export asked for meanwhile runs now, unless one was started while the
     // report was shown.
-    if (anotherWanted_ && !busy_ && vars_) start(*vars_);
+    if (anotherWanted_ && !busy_) start();
 }
 
 bool Exporter::waitForFilters(int ms) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainVariables.h"
+#include "FieldValue.h"
 
 #include <QHash>
 #include <QList>
@@ -86,14 +86,13 @@ public:
     QString filterProgram() const;
     static QString findFilterProgram();
 
-    // Reads each lexicon file record by record into the record buffer of `vars`,
-    // sets vars.exportLine for each, writes the intermediate files and starts
-    // the filters, then returns: started() comes first, finished() once every
-    // filter has ended (before start() returns when none was started). While an
-    // export runs, the call only notes that another one is wanted; it starts
-    // after finished(), with the same `vars`. Files are named bare, in the
-    // current working directory.
-    void start(MainVariables& vars);
+    // Reads each lexicon file record by record, writes its export lines to the
+    // intermediate file and starts the filters, then returns: started() comes
+    // first, finished() once every filter has ended (before start() returns
+    // when none was started). While an export runs, the call only notes that
+    // another one is wanted; it starts after finished(). Files are named bare,
+    // in the current working directory.
+    void start();
     bool busy() const { return busy_; }
     bool anotherWanted() const { return anotherWanted_; }
 
@@ -111,7 +110,7 @@ signals:
     void finished(const tevo::ExportResult& result);
 
 private:
-    DictionaryResult exportOne(const Dictionary& d, MainVariables& vars, const QString& program, int index);
+    DictionaryResult exportOne(const Dictionary& d, const QString& program, int index);
     bool startFilter(const QString& program, const Dictionary& d, int index);
     void filterEnded(int index, QProcess* process, int exitCode, QProcess::ExitStatus status);
     void finish();
@@ -119,7 +118,6 @@ private:
     QString program_;
     ExportResult result_;
     QHash<int, QPointer<QProcess>> running_;  // by index of the dictionary
-    MainVariables* vars_ = nullptr;
     bool busy_ = false;
     bool anotherWanted_ = false;
 };

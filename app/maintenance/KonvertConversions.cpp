@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "FieldFile.h"
 #include "FileChecks.h"
+#include "Categories.h"
 #include "LexiconFiles.h"
 
 #include <QHash>
@@ -122,7 +123,7 @@ Outcome checkSixColumns(const QString& input) {
 Outcome importSixColumns(const QString& input) {
     FieldFile in;
     if (auto p = openInput(in, input)) return failed(*p);
-    const QStringList targets = {"2da.lex", "2kr.lex", "2la.lex", "2pe.lex", "2vo.lex", "2sp.lex"};
+    const QStringList targets = lexicon::allTermFiles();
     for (const QString& target : targets)
         if (sameFile(input, target)) return failed(inputIsTarget(input, target));
     if (auto p = refuseQuotesInItems(in, lexicon::kRecordFields)) return failed(*p);

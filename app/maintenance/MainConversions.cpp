@@ -3,7 +3,7 @@
 #include "FieldFile.h"
 #include "FileChecks.h"
 #include "LexiconFiles.h"
-#include "MainVariables.h"
+#include "Categories.h"
 
 #include <QFileInfo>
 
@@ -43,22 +43,19 @@ std::optional<Problem> openPair(FieldFile& in, const QString& input, FieldFile& 
     return openOutput(out, output);
 }
 
-// Copies records of n fields; the record buffer receives the fields in order.
+// Copies records of n fields unchanged (re-encoded by the writer rules).
 struct CopyResult {
     int records = 0;
     bool endedEarly = false;
 };
-CopyResult copyRecords(FieldFile& in, FieldFile& out, int n, MainVariables& vars) {
+CopyResult copyRecords(FieldFile& in, FieldFile& out, int n) {
     CopyResult r;
     FieldValues rec;
-    FieldValue* buffer[] = {&vars.recMoreKey, &vars.recTerm, &vars.recExplanation,
-                           &vars.recCategory, &vars.recFurtherInfo, &vars.recSource};
     while (!in.atEnd()) {
         if (!in.readItems(n, rec)) {
             r.endedEarly = true;
             break;
         }
-        for (int i = 0; i < n; ++i) *buffer[i] = rec[i];
         out.writeRecord(rec);
         ++r.records;
     }
@@ -74,38 +71,34 @@ Outcome finish(FieldFile& out, const QString& input, const QString& output, int 
 
 }  // namespace
 
-Outcome csvToLines(MainVariables& vars) {
+Outcome csvToLines() {
     const QString input = kCsvSource, output = kLineFile;
     FieldFile in, out;
     if (auto p = openPair(in, input, out, output, Written{})) return failed(*p);
     int records = 0;
     QString line;
     while (!in.atEnd() && in.readLine(line)) {
-        vars.recMoreKey = line;
         out.writeRecord({line});
         ++records;
     }
     return finish(out, input, output, records, false, QStringLiteral("cvs->line-anf-OK"));
 }
 
-Outcome twoLinesToThreeColumns(MainVariables& vars) {
+Outcome twoLinesToThreeColumns() {
     const QString input = kTwoLineSource, output = kThreeColumnFile;
     FieldFile in, out;
     if (auto p = openPair(in, input, out, output, Written{})) return failed(*p);
     int records = 0;
     bool odd = false;
     QString term, explanation;
-    vars.recMoreKey = QString();
     while (!in.atEnd()) {
         in.readLine(term);
-        vars.recTerm = trimBlanks(term);
         if (in.atEnd()) {
             odd = true;
             break;
         }
         in.readLine(explanation);
-        vars.recExplanation = trimBlanks(explanation);
-        out.writeRecord({vars.recMoreKey, vars.recTerm, vars.recExplanation});
+        out.writeRecord({QString(), trimBlanks(term), trimBlanks(explanation)});
         ++records;
     }
     if (auto p = closeOutput(out)) return failed(*p);
@@ -113,7 +106,7 @@ Outcome twoLinesToThreeColumns(MainVariables& vars) {
     return done(QStringLiteral("Kolt-konvert-2.Zeilig auf 3.spaltig-OK"), records);
 }
 
-Outcome fiveToSixColumns(MainVariables& vars) {
+Outcome fiveToSixColumns() {
     const QString input = kFiveColumnSource, output = kSixColumnFile;
     FieldFile in, out;
     // The fourth input field is dropped.
@@ -126,51 +119,37 @@ Outcome fiveToSixColumns(MainVariables& vars) {
             early = true;
             break;
         }
-        vars.recTerm = rec[0];
-        vars.recExplanation = rec[1];
-        vars.recCategory = rec[2];
-        vars.recFurtherInfo = rec[3];
-        vars.recSource = rec[4];
-        // The more-info key is a single blank, not an empty field.
-        vars.recMoreKey = QStringLiteral(" ");
-        vars.recFurtherInfo = QStringLiteral("-");
-        out.writeRecord({vars.recMoreKey, trimBlanks(textOf(vars.recTerm)),
-                         trimBlanks(textOf(vars.recExplanation)), vars.recCategory, vars.recFurtherInfo,
-                         vars.recSource});
+        // The more-info key is a single blank, not an empty field; the fourth
+        // field read is dropped and the further information is "-".
+        out.writeRecord({QStringLiteral(" "), trimBlanks(textOf(rec[0])), trimBlanks(textOf(rec[1])), rec[2],
+                         QStringLiteral("-"), rec[4]});
         ++records;
     }
     return finish(out, input, output, records, early, QStringLiteral("5-spaltig auf 6-spaltig-OK"));
 }
 
-Outcome fourColumnsToFirstNames(MainVariables& vars) {
+Outcome fourColumnsToFirstNames() {
     const QString input = kFourColumnSource, output = kFirstNameFile;
     FieldFile in, out;
     if (auto p = openPair(in, input, out, output, Written{4})) return failed(*p);
     int records = 0;
     bool early = false;
     FieldValues rec;
-    vars.recSource = QString();
     while (!in.atEnd()) {
         if (!in.readItems(4, rec)) {
             early = true;
             break;
         }
-        vars.recMoreKey = rec[0];
-        vars.recTerm = rec[1];
-        vars.recExplanation = rec[2];
-        vars.recCategory = rec[3];
-        vars.recExplanation = textOf(vars.recExplanation) + QStringLiteral(" - ") + textOf(vars.recTerm);
-        vars.recFurtherInfo = vars.recCategory;
-        vars.recCategory = QStringLiteral("Vo");
-        out.writeRecord({vars.recSource, vars.recMoreKey, vars.recExplanation, vars.recCategory,
-                         vars.recFurtherInfo});
+        // A, B, C, D become: empty, A, "C - B", "Vo", D.
+        out.writeRecord({QString(), rec[0], textOf(rec[2]) + QStringLiteral(" - ") + textOf(rec[1]),
+                         QStringLiteral("Vo"), rec[3]});
         ++records;
     }
     return finish(out, input, output, records, early, QStringLiteral("vordatei-lex-OK"));
 }
 
-Outcome copyLexiconsToText(MainVariables& vars) {
-    const QStringList lexicons = {"2da.lex", "2kr.lex", "2la.lex", "2pe.lex", "2sp.lex", "2te.lex", "2vo.lex"};
+Outcome copyLexiconsToText() {
+    const QStringList lexicons = lexicon::lexiconFilesInNameOrder();
     auto textName = [](const QString& lex) { return lex.left(lex.size() - 4) + QStringLiteral(".txt"); };
 
     // All seven are checked first, so that a missing one leaves every copy as it was.
@@ -193,7 +172,7 @@ Outcome copyLexiconsToText(MainVariables& vars) {
             problems << *p;
             continue;
         }
-        const CopyResult r = copyRecords(in, out, fields, vars);
+        const CopyResult r = copyRecords(in, out, fields);
         total += r.records;
         const Outcome o = finish(out, lex, output, r.records, r.endedEarly, QString());
         if (o.problem) problems << *o.problem;
@@ -204,9 +183,8 @@ Outcome copyLexiconsToText(MainVariables& vars) {
     return failed(all, total);
 }
 
-Outcome importNewEntries(MainVariables& vars) {
-    vars.importFileName = kImportFile;
-    const QString input = vars.importFileName;
+Outcome importNewEntries() {
+    const QString input = kImportFile;
     FieldFile in;
     if (auto p = openInput(in, input)) return failed(*p);
     for (const QString& target : lexicon::allTermFiles())
@@ -219,31 +197,22 @@ Outcome importNewEntries(MainVariables& vars) {
     while (!in.atEnd()) {
         if (!in.readItems(lexicon::kRecordFields, rec))
             return failed(endedInsideRecord(input, records, doneWhat), records);
-        vars.recMoreKey = rec[0];
-        vars.recTerm = rec[1];
-        vars.recExplanation = rec[2];
-        vars.recCategory = rec[3];
-        vars.recFurtherInfo = rec[4];
-        vars.recSource = rec[5];
         // A long explanation is also kept whole as further information, where
         // there is none yet; the result list cuts the explanation column.
-        const QString further = textOf(vars.recFurtherInfo);
-        if ((further == u"-" || further.isEmpty()) && textOf(vars.recExplanation).size() > 26)
-            vars.recFurtherInfo = vars.recExplanation;
-        vars.importTargetFile = lexicon::importTarget(textOf(vars.recCategory));
-        vars.recMoreKey = QString();
+        const QString further = textOf(rec[4]);
+        if ((further == u"-" || further.isEmpty()) && textOf(rec[2]).size() > 26) rec[4] = rec[2];
+        rec[0] = QString();  // imported entries have no more-info key
+        const QString targetFile = lexicon::importTarget(textOf(rec[3]));
 
         // Opened and closed for every record, so the lexicon files are complete after each one.
         FieldFile target;
-        if (!target.openForAppend(vars.importTargetFile))
-            return failed(cannotWrite(vars.importTargetFile, target.reason(), records, doneWhat), records);
-        target.writeRecord({vars.recMoreKey, vars.recTerm, vars.recExplanation, vars.recCategory,
-                            vars.recFurtherInfo, vars.recSource});
+        if (!target.openForAppend(targetFile))
+            return failed(cannotWrite(targetFile, target.reason(), records, doneWhat), records);
+        target.writeRecord(rec);
         // A record that cannot be appended whole is cut back; the file keeps the ones before.
         if (!target.close()) {
-            if (!target.restored())
-                return failed(notWritten(vars.importTargetFile, target.reason(), false), records);
-            return failed(cannotWrite(vars.importTargetFile, target.reason(), records, doneWhat), records);
+            if (!target.restored()) return failed(notWritten(targetFile, target.reason(), false), records);
+            return failed(cannotWrite(targetFile, target.reason(), records, doneWhat), records);
         }
         ++records;
     }

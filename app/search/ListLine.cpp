@@ -1,7 +1,7 @@
 #include "ListLine.h"
 
 #include "Cp1252.h"
-#include "LexiconFiles.h"
+#include "Categories.h"
 
 #include <QList>
 #include <QVarLengthArray>

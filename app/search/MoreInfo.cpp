@@ -10,7 +10,7 @@
 
 namespace moreinfo {
 
-QString collect(const QString& key, MainVariables& vars) {
+QString collect(const QString& key) {
     FieldFile texts;
     if (!texts.openForReading(lexicon::kMoreInfoLexicon)) {
         return texts.status() == FieldFile::Status::NotFound
@@ -27,17 +27,14 @@ QString collect(const QString& key, MainVariables& vars) {
             problem = QStringLiteral("Die Datei 2te.lex endet mitten in einem Eintrag; die Texte davor werden angezeigt.");
             break;
         }
-        vars.recMoreKey = rec[0];
-        vars.recTerm = rec[1];
         if (textOf(rec[0]) == key) out.writeRecord({rec[1]});
     }
     if (!out.close()) return QStringLiteral("Die Datei mehrinfo.txt kann nicht geschrieben werden.");
     return problem;
 }
 
-void display(QWidget* parent, MainVariables& vars) {
-    const QString problem = collect(vars.selectedMoreKey, vars);
-    vars.selectedMoreKey = QString();
+void display(QWidget* parent, const QString& key) {
+    const QString problem = collect(key);
     if (problem.isEmpty() || problem.startsWith(QStringLiteral("Die Datei 2te.lex endet")))
         windows::show(QStringLiteral("info"), [] { return new InfoWindow; });
     if (!problem.isEmpty())

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "MainVariables.h"
-
 #include <QString>
 #include <QWidget>
 
@@ -11,16 +9,14 @@ class QListWidget;
 namespace moreinfo {
 
 // Writes the text lines stored under `key` in 2te.lex, in file order, to
-// mehrinfo.txt as one-field records (the file is created or emptied). Leaves
-// the key and line of the last record read in recMoreKey and recTerm.
+// mehrinfo.txt as one-field records (the file is created or emptied).
 // Returns an empty text on success, otherwise why it failed (German).
-QString collect(const QString& key, MainVariables& vars);
+QString collect(const QString& key);
 
-// The more-information display: collects the texts of selectedMoreKey, sets
-// the key back to "", shows the window info (created and loaded the first
-// time, only brought to the front while open). A failure is shown as a
-// message box instead of the window.
-void display(QWidget* parent, MainVariables& vars);
+// The more-information display: collects the texts of `key` and shows the
+// window info (created and loaded the first time, only brought to the front
+// while open). A failure is shown as a message box instead of the window.
+void display(QWidget* parent, const QString& key);
 
 }  // namespace moreinfo
 

@@ -17,28 +17,22 @@ bool stillFits(const ResultIndex& where, int index) {
 
 }  // namespace
 
-bool readHit(int index, MainVariables& vars, const ResultIndex& where) {
-    if (index < 0) return true;
+std::optional<FieldValues> readHit(int index, const ResultIndex& where) {
+    if (index < 0) return std::nullopt;
+    FieldValues rec;
     if (stillFits(where, index)) {
         const qint64 from = where.starts[index];
         const qint64 to = index + 1 < where.starts.size() ? where.starts[index + 1] : where.size;
         FieldFile f;
-        FieldValues rec;
         if (f.openForReadingRange(lexicon::kResultFile, from, to - from) && !f.atEnd() &&
-            f.readItems(lexicon::kResultFields, rec) && f.atEnd()) {
-            vars.setRecord(rec);
-            vars.recordCounter = index + 1;
-            return true;
-        }
+            f.readItems(lexicon::kResultFields, rec) && f.atEnd())
+            return rec;
     }
     FieldFile f;
-    if (!f.openForReading(lexicon::kResultFile)) return false;
-    FieldValues rec;
-    for (vars.recordCounter = 0; vars.recordCounter <= index; ++vars.recordCounter) {
-        if (f.atEnd() || !f.readItems(lexicon::kResultFields, rec)) return false;
-        vars.setRecord(rec);
-    }
-    return true;
+    if (!f.openForReading(lexicon::kResultFile)) return std::nullopt;
+    for (int record = 0; record <= index; ++record)
+        if (f.atEnd() || !f.readItems(lexicon::kResultFields, rec)) return std::nullopt;
+    return rec;
 }
 
 }  // namespace detail

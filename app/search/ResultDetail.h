@@ -1,9 +1,11 @@
 #pragma once
 
-#include "MainVariables.h"
+#include "FieldValue.h"
 
 #include <QDateTime>
 #include <QList>
+
+#include <optional>
 
 // Reads the selected hit back from the ResultFile.
 namespace detail {
@@ -16,10 +18,10 @@ struct ResultIndex {
     QDateTime modified;
 };
 
-// Reads record `index` of the ResultFile into the record buffer. With an
+// Reads record `index` (from 0) of the ResultFile: its seven values. With an
 // index that still fits the file, the record is read at its place; otherwise
-// records 0..index are read from the start. False when the file is missing or
-// holds fewer records (nothing of the buffer is then to be shown).
-bool readHit(int index, MainVariables& vars, const ResultIndex& where = {});
+// the records are read from the start up to it. Nothing when the file is
+// missing or holds fewer records.
+std::optional<FieldValues> readHit(int index, const ResultIndex& where = {});
 
 }  // namespace detail

@@ -2,14 +2,13 @@
 
 #include "Cp1252.h"
 #include "FieldFile.h"
+#include "Categories.h"
 #include "LexiconFiles.h"
 #include "ListLine.h"
 
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <vector>
 
 namespace search {
@@ -68,28 +67,16 @@ bool startsWith(const char* hay, qsizetype n, const QByteArray& key) {
 Params termSearch() { return {1, {"2sp.lex", "2pe.lex"}, false}; }
 Params explanationSearch() { return {2, {"2sp.lex"}, true}; }
 
-QStringList filesForOption(int option) {
-    switch (option) {
-    case 4:
-    case 9: return {"2sp.lex", "2la.lex"};
-    case 5: return {"2pe.lex"};
-    case 6: return {"2kr.lex"};
-    case 7: return {"2da.lex"};
-    case 8: return {"2vo.lex"};
-    default: return lexicon::allTermFiles();
-    }
-}
+QStringList filesForOption(int option) { return lexicon::dictionaryOfOption(option).searched; }
 
-Outcome run(const QString& text, MatchMode mode, const QStringList& files, const Params& params,
-            MainVariables& vars) {
+Outcome run(const QString& text, MatchMode mode, const QStringList& files, const Params& params) {
     Outcome out;
-    vars.hitCount = 0;
-    vars.searchKey = text.toLower();
+    const QString searchKey = text.toLower();
     // The files hold Windows-1252 bytes, so the key is compared as such bytes.
     // Letters the code page lacks are stored in the dictionary's spelling
     // without them (zmarł is stored as zmarl), so the key is spelled the same
     // way; a key with a character that has no such spelling can match no term.
-    const QString spelled = cp1252::transliterate(vars.searchKey);
+    const QString spelled = cp1252::transliterate(searchKey);
     const bool keyUsable = cp1252::canEncode(spelled);
     const QByteArray key = keyUsable ? cp1252::encode(spelled) : QByteArray();
 
@@ -102,8 +89,6 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
     }
 
     std::vector<char> lower;
-    FieldValues lastRead;
-    FieldValues lastHit;
     for (const QString& file : files) {
         FieldFile lex;
         if (!lex.openForReading(file)) {
@@ -112,15 +97,11 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
         }
         const bool moreFile = params.moreFiles.contains(file);
         Raw r[lexicon::kRecordFields];
-        Raw hitHere[lexicon::kResultFields];
-        bool any = false;
-        bool anyHit = false;
         while (!lex.atEnd()) {
             if (!lex.readRawItems(lexicon::kRecordFields, r)) {
                 out.problems.append({file, lex.reason()});
                 break;
             }
-            any = true;
             const Raw& field = r[params.comparedField];
             bool hit = false;
             if (keyUsable) {
@@ -144,19 +125,8 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
                 // The list line of the record just written, from the same bytes.
                 out.lines.append(listline::buildFromBytes(seven[1].bytes(), seven[2].bytes(), seven[5].bytes(),
                                                           seven[3].bytes(), seven[6].bytes()));
-                std::copy(std::begin(seven), std::end(seven), hitHere);
-                anyHit = true;
-                ++vars.hitCount;
+                ++out.hitCount;
             }
-        }
-        if (any) {
-            lastRead.clear();
-            for (int i = 0; i < lexicon::kRecordFields; ++i) lastRead.append(FieldFile::decodeItem(r[i]));
-            lastRead.insert(5, QString::fromLatin1(indicatorFor(file, r, moreFile)));
-        }
-        if (anyHit) {
-            lastHit.clear();
-            for (const Raw& item : hitHere) lastHit.append(FieldFile::decodeItem(item));
         }
     }
     const qint64 written = result.bytesWritten();
@@ -164,37 +134,15 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
         // A list from a ResultFile cut short would show other hits' details.
         out.resultFileProblem = result.reason();
         FieldFile::deleteFile(lexicon::kResultFile);
-        vars.hitCount = 0;
         out.hitCount = 0;
         out.lines.clear();
         out.index = {};
         return out;
     }
-    out.hitCount = vars.hitCount;
-    const QFileInfo written_file(lexicon::kResultFile);
+    const QFileInfo writtenFile(lexicon::kResultFile);
     out.index.size = written;
-    out.index.modified = written_file.lastModified();
-    if (written_file.size() != written) out.index = {};
-
-    if (vars.hitCount == 0) {
-        // The buffer keeps the last record read, with its indicator in place of the source.
-        if (!lastRead.isEmpty()) vars.setRecord(lastRead);
-        return out;
-    }
-
-    // The record buffer ends as a listing leaves it: the last hit, its term
-    // and explanation cut and padded as in the list, its code as its label.
-    vars.setRecord(lastHit);
-    const QString term = textOf(vars.recTerm);
-    const QString expl = textOf(vars.recExplanation);
-    const QString termColumn = listline::termColumn(term);
-    const QString explColumn = listline::explanationColumn(expl);
-    vars.termPadding = QString(termColumn.size() - (term.size() > 25 ? 24 : term.size()), u' ');
-    vars.explanationPadding = QString(explColumn.size() - (expl.size() > 31 ? 28 : expl.size()), u' ');
-    vars.recTerm = termColumn;
-    vars.recExplanation = explColumn;
-    vars.recCategory = lexicon::categoryLabel(textOf(vars.recCategory));
-    vars.listPosition = vars.hitCount;
+    out.index.modified = writtenFile.lastModified();
+    if (writtenFile.size() != written) out.index = {};
     return out;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "MainVariables.h"
 #include "ResultDetail.h"
 
 #include <QList>
@@ -46,10 +45,8 @@ QStringList filesForOption(int option);
 
 // Runs a search for `text` (not empty) over `files`: deletes the ResultFile,
 // appends every hit of every complete record to it and builds the list line of
-// each record written, from the same bytes. Leaves the record buffer and the
-// search's working values in `vars`.
-Outcome run(const QString& text, MatchMode mode, const QStringList& files, const Params& params,
-            MainVariables& vars);
+// each record written, from the same bytes.
+Outcome run(const QString& text, MatchMode mode, const QStringList& files, const Params& params);
 
 // The message for a ResultFile that cannot be written.
 QString resultFileTitle();

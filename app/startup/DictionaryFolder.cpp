@@ -1,5 +1,6 @@
 #include "DictionaryFolder.h"
 
+#include "Categories.h"
 #include "LexiconFiles.h"
 
 #include <QDir>

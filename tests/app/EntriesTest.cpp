@@ -18,25 +18,25 @@ protected:
         writeFile("2pe.lex", rec("", "Pate", "Taufzeuge", "Pe", "-", "sipp"));
     }
     void add(const QString& term, const QString& explanation, const QString& info = {}) {
-        w->Text3->setText(term);
-        w->Text7->setPlainText(explanation);
-        w->Text9->setPlainText(info);
-        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        control<QLineEdit>("Text3")->setText(term);
+        control<QPlainTextEdit>("Text7")->setPlainText(explanation);
+        control<QPlainTextEdit>("Text9")->setPlainText(info);
+        QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     }
-    void ergaenzen() { QTest::mouseClick(w->Command2, Qt::LeftButton); }
+    void ergaenzen() { QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton); }
 };
 
 TEST_F(EntriesTest, FirstEntryGoesToTheGeneralTermsShown) {
     ergaenzen();
     EXPECT_EQ(look::outerHeight(w.get()), 7950);
-    EXPECT_EQ(w->vars.addModeFlag, "ja");
-    EXPECT_TRUE(w->Option3->isHidden());
-    EXPECT_TRUE(w->Option9->isChecked());
-    EXPECT_TRUE(w->Option17->isChecked());
-    EXPECT_TRUE(w->Frame2->isHidden());
-    for (QWidget* shown : {(QWidget*)w->Text6, (QWidget*)w->Text7, (QWidget*)w->Command1, (QWidget*)w->Text11})
+    EXPECT_EQ(w->variables().addModeFlag, "ja");
+    EXPECT_TRUE(control<QRadioButton>("Option3")->isHidden());
+    EXPECT_TRUE(control<QRadioButton>("Option9")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>("Option17")->isChecked());
+    EXPECT_TRUE(control<QGroupBox>("Frame2")->isHidden());
+    for (QWidget* shown : {(QWidget*)control<QLabel>("Text6"), (QWidget*)control<QPlainTextEdit>("Text7"), (QWidget*)control<QPushButton>("Command1"), (QWidget*)control<QLineEdit>("Text11")})
         EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
-    EXPECT_EQ(w->Text11->text(), "zub");
+    EXPECT_EQ(control<QLineEdit>("Text11")->text(), "zub");
     EXPECT_EQ(w->windowTitle(), "Ahnora  Version 9            Sprachenlexikon-Allgemein");
 
     // "Allgemein" is shown, so the entry gets its code "Al".
@@ -48,18 +48,18 @@ TEST_F(EntriesTest, FirstEntryGoesToTheGeneralTermsShown) {
 
     // Back in search mode with the term kept.
     EXPECT_EQ(look::outerHeight(w.get()), 5955);
-    EXPECT_EQ(w->vars.addModeFlag, "no");
-    EXPECT_FALSE(w->Option3->isHidden());
-    EXPECT_TRUE(w->Option3->isChecked());
-    EXPECT_TRUE(w->Text6->isHidden() && w->Text7->isHidden() && w->Text11->isHidden() && w->Frame2->isHidden());
-    EXPECT_TRUE(w->Text7->toPlainText().isEmpty());
-    EXPECT_TRUE(w->Text9->toPlainText().isEmpty());
-    EXPECT_TRUE(w->Text11->text().isEmpty());
-    EXPECT_EQ(w->Text3->text(), "Gevatter");
-    EXPECT_EQ(w->vars.lastSource, "zub");
+    EXPECT_EQ(w->variables().addModeFlag, "no");
+    EXPECT_FALSE(control<QRadioButton>("Option3")->isHidden());
+    EXPECT_TRUE(control<QRadioButton>("Option3")->isChecked());
+    EXPECT_TRUE(control<QLabel>("Text6")->isHidden() && control<QPlainTextEdit>("Text7")->isHidden() && control<QLineEdit>("Text11")->isHidden() && control<QGroupBox>("Frame2")->isHidden());
+    EXPECT_TRUE(control<QPlainTextEdit>("Text7")->toPlainText().isEmpty());
+    EXPECT_TRUE(control<QPlainTextEdit>("Text9")->toPlainText().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("Text11")->text().isEmpty());
+    EXPECT_EQ(control<QLineEdit>("Text3")->text(), "Gevatter");
+    EXPECT_EQ(w->variables().lastSource, "zub");
 
     // The very next search finds it; the explanation with its line break reads back whole.
-    QTest::mouseClick(w->Suchen, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Suchen"), Qt::LeftButton);
     EXPECT_EQ(terms(), QStringList{"Gevatter"});
     FieldFile f;
     ASSERT_TRUE(f.openForReading("2sp.lex"));
@@ -77,14 +77,14 @@ TEST_F(EntriesTest, TargetAndCodeFollowTheOptionsChosen) {
         const char* code;
     };
     const QList<Case> cases = {
-        {"Personen", {w->Option5}, "2pe.lex", "Pe"},
-        {"Sprachen, Polnisch", {w->Option4, w->Option11}, "2sp.lex", "Po"},
-        {"Sprachen, Latein", {w->Option4, w->Option16}, "2sp.lex", "La"},
+        {"Personen", {control<QRadioButton>("Option5")}, "2pe.lex", "Pe"},
+        {"Sprachen, Polnisch", {control<QRadioButton>("Option4"), control<QRadioButton>("Option11")}, "2sp.lex", "Po"},
+        {"Sprachen, Latein", {control<QRadioButton>("Option4"), control<QRadioButton>("Option16")}, "2sp.lex", "La"},
         // A language applies only while "Sprachen" is the dictionary shown.
-        {"Sprachen, Polnisch, Krankheiten", {w->Option4, w->Option11, w->Option6}, "2kr.lex", "Kr"},
-        {"Sprachen, Polnisch, Allgemein", {w->Option4, w->Option11, w->Option9}, "2sp.lex", "Al"},
+        {"Sprachen, Polnisch, Krankheiten", {control<QRadioButton>("Option4"), control<QRadioButton>("Option11"), control<QRadioButton>("Option6")}, "2kr.lex", "Kr"},
+        {"Sprachen, Polnisch, Allgemein", {control<QRadioButton>("Option4"), control<QRadioButton>("Option11"), control<QRadioButton>("Option9")}, "2sp.lex", "Al"},
         // "andere" is shown under "Sprachen": its code is the empty one, not "Pe".
-        {"Personen, Sprachen", {w->Option5, w->Option4}, "2sp.lex", ""},
+        {"Personen, Sprachen", {control<QRadioButton>("Option5"), control<QRadioButton>("Option4")}, "2sp.lex", ""},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -100,7 +100,7 @@ TEST_F(EntriesTest, TargetAndCodeFollowTheOptionsChosen) {
         EXPECT_TRUE(lexicon.endsWith(cp("\"\",\"" + term.toUtf8() + "\",\"e\",\"" + c.code + "\",\"\",\"zub\"\r\n")));
         EXPECT_TRUE(readFile(lexicon::kAdditionsLog).endsWith(lexicon.mid(lexicon.lastIndexOf("\"\",\"Wort"))));
         // "andere" is selected again by the next Ergänzen
-        w->Option17->setChecked(true);
+        control<QRadioButton>("Option17")->setChecked(true);
     }
     EXPECT_FALSE(exists("2la.lex"));
     EXPECT_FALSE(exists("2te.lex"));
@@ -109,11 +109,10 @@ TEST_F(EntriesTest, TargetAndCodeFollowTheOptionsChosen) {
 
 TEST_F(EntriesTest, SearchBetweenChoiceAndAddKeepsTheChosenCode) {
     ergaenzen();
-    QTest::mouseClick(w->Option5, Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>("Option5"), Qt::LeftButton);
     search("pate");
     select(0);  // the record buffer now holds the hit, its category a label
-    EXPECT_EQ(textOf(w->vars.recCategory), "Pe");
-    w->Text9->setPlainText("info");
+    control<QPlainTextEdit>("Text9")->setPlainText("info");
     add("Patin", "Taufzeugin", "info");
     EXPECT_TRUE(readFile("2pe.lex").endsWith("\"\",\"Patin\",\"Taufzeugin\",\"Pe\",\"info\",\"zub\"\r\n"));
 }
@@ -121,16 +120,16 @@ TEST_F(EntriesTest, SearchBetweenChoiceAndAddKeepsTheChosenCode) {
 TEST_F(EntriesTest, SourceIsProposedFromTheLastEntry) {
     writeFile(lexicon::kAdditionsLog, "\"alt\"\r\n");
     ergaenzen();
-    w->Text11->setText("Kb1");
+    control<QLineEdit>("Text11")->setText("Kb1");
     add("eins", "e");
     ergaenzen();
-    EXPECT_EQ(w->Text11->text(), "Kb1");
-    w->Text11->clear();
+    EXPECT_EQ(control<QLineEdit>("Text11")->text(), "Kb1");
+    control<QLineEdit>("Text11")->clear();
     add("zwei", "e");
     // "andere" was still selected, so only "Allgemein" ran its handler: code "Al".
     EXPECT_TRUE(readFile("2sp.lex").endsWith("\"zwei\",\"e\",\"Al\",\"\",\"\"\r\n"));
     ergaenzen();
-    EXPECT_EQ(w->Text11->text(), "zub");
+    EXPECT_EQ(control<QLineEdit>("Text11")->text(), "zub");
     EXPECT_TRUE(readFile(lexicon::kAdditionsLog).startsWith("\"alt\"\r\n\"\",\"eins\""));
 }
 
@@ -141,10 +140,10 @@ TEST_F(EntriesTest, EntriesThatCannotBeStoredAreRefusedWithEverythingKept) {
     EXPECT_TRUE(messages_[0].text.contains(">Erklärung<"));
     EXPECT_FALSE(exists("2sp.lex"));
     EXPECT_FALSE(exists(lexicon::kAdditionsLog));
-    EXPECT_EQ(w->vars.addModeFlag, "ja");
-    EXPECT_EQ(w->Text7->toPlainText(), "der \"Gevatter\"");
-    EXPECT_EQ(w->Text9->toPlainText(), "x");
-    EXPECT_EQ(w->Text11->text(), "zub");
+    EXPECT_EQ(w->variables().addModeFlag, "ja");
+    EXPECT_EQ(control<QPlainTextEdit>("Text7")->toPlainText(), "der \"Gevatter\"");
+    EXPECT_EQ(control<QPlainTextEdit>("Text9")->toPlainText(), "x");
+    EXPECT_EQ(control<QLineEdit>("Text11")->text(), "zub");
 
     add(QString::fromUtf8("отец"), "Vater");  // Cyrillic has no spelling in the code page
     ASSERT_EQ(messages_.size(), 2);
@@ -157,11 +156,11 @@ TEST_F(EntriesTest, EntriesThatCannotBeStoredAreRefusedWithEverythingKept) {
     ASSERT_EQ(messages_.size(), 3);
     EXPECT_TRUE(messages_[2].text.contains("2sp.lex"));
     EXPECT_FALSE(exists(lexicon::kAdditionsLog));
-    EXPECT_EQ(w->vars.addModeFlag, "ja");
-    EXPECT_EQ(w->Text7->toPlainText(), "Taufzeuge");
+    EXPECT_EQ(w->variables().addModeFlag, "ja");
+    EXPECT_EQ(control<QPlainTextEdit>("Text7")->toPlainText(), "Taufzeuge");
 
     // An additions log that cannot be opened: the lexicon is left as it was.
-    QTest::mouseClick(w->Option5, Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>("Option5"), Qt::LeftButton);
     QDir().mkdir(path(lexicon::kAdditionsLog));
     const QByteArray before = readFile("2pe.lex");
     add("Pate2", "Taufzeuge");
@@ -172,8 +171,8 @@ TEST_F(EntriesTest, EntriesThatCannotBeStoredAreRefusedWithEverythingKept) {
 
 TEST_F(EntriesTest, LettersTheCodePageLacksAreStoredInTheDictionarysSpelling) {
     ergaenzen();
-    QTest::mouseClick(w->Option4, Qt::LeftButton);
-    QTest::mouseClick(w->Option11, Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>("Option4"), Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>("Option11"), Qt::LeftButton);
     add(QString::fromUtf8("zmarł"), QString::fromUtf8("gestorben (Rzeszów, vőlegény)"));
     EXPECT_TRUE(readFile("2sp.lex").endsWith(cp("\"zmarl\",\"gestorben (Rzeszów, völegény)\",\"Po\",\"\",\"zub\"\r\n")));
     ASSERT_EQ(messages_.size(), 1);
@@ -197,25 +196,18 @@ protected:
         writeFile("2te.lex", cp("\"taufe\",\"Zeile 1\"\r\n\"greg\",\"Kalender 1\"\r\n\"Taufe\",\"falsch\"\r\n"
                                 "\"taufe\",\"Zeile 2\"\r\n\"greg\",\"Kalender 2\"\r\n\"taufe\",\"Zeile 3\"\r\n"));
     }
-    QStringList infoLines() {
-        auto* info = qobject_cast<InfoWindow*>(windows::find("info"));
-        QStringList out;
-        if (!info) return out;
-        for (int i = 0; i < info->List1->count(); ++i) out.append(info->List1->item(i)->text());
-        return out;
-    }
 };
 
 TEST_F(MoreInfoTest, ButtonShowsTheTextsOfTheHitsKey) {
     writeFile("2la.lex", rec("", "Taufname", "Name", "La", "-", "sipp"));  // a "nein" hit
     search("tauf");
     select(0);
-    ASSERT_FALSE(w->Command14->isHidden());
-    QTest::mouseClick(w->Command14, Qt::LeftButton);
+    ASSERT_FALSE(control<QPushButton>("Command14")->isHidden());
+    QTest::mouseClick(control<QPushButton>("Command14"), Qt::LeftButton);
     EXPECT_EQ(infoLines(), (QStringList{"Zeile 1", "Zeile 2", "Zeile 3"}));  // file order, case matters
     EXPECT_FALSE(exists(lexicon::kMoreInfoTemp));
-    EXPECT_EQ(w->vars.selectedMoreKey, "");
-    EXPECT_TRUE(w->Command14->isHidden());
+    EXPECT_EQ(w->variables().selectedMoreKey, "");
+    EXPECT_TRUE(control<QPushButton>("Command14")->isHidden());
     QWidget* info = windows::find("info");
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->windowTitle(), "Mehr Information");
@@ -224,72 +216,74 @@ TEST_F(MoreInfoTest, ButtonShowsTheTextsOfTheHitsKey) {
     // While info is still open, the button of another "mehr" hit shows that
     // hit's texts, not the earlier ones.
     select(1);
-    QTest::mouseClick(w->Command14, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command14"), Qt::LeftButton);
     EXPECT_EQ(infoLines(), (QStringList{"Kalender 1", "Kalender 2"}));
     EXPECT_FALSE(exists(lexicon::kMoreInfoTemp));
     // A "nein" hit hides the button; the "mehr" hit shows it again.
     select(2);
-    EXPECT_TRUE(w->Command14->isHidden());
+    EXPECT_TRUE(control<QPushButton>("Command14")->isHidden());
     select(0);
-    EXPECT_FALSE(w->Command14->isHidden());
-    QTest::mouseClick(w->Command14, Qt::LeftButton);
+    EXPECT_FALSE(control<QPushButton>("Command14")->isHidden());
+    QTest::mouseClick(control<QPushButton>("Command14"), Qt::LeftButton);
     EXPECT_EQ(infoLines(), (QStringList{"Zeile 1", "Zeile 2", "Zeile 3"}));
     // A new search hides it as well.
     select(1);
     search("tauf");
-    EXPECT_TRUE(w->Command14->isHidden());
-    EXPECT_EQ(w->vars.selectedMoreKey, "");
+    EXPECT_TRUE(control<QPushButton>("Command14")->isHidden());
+    EXPECT_EQ(w->variables().selectedMoreKey, "");
     // Every change of the search box closes it.
-    QTest::keyClick(w->Text3, Qt::Key_Backspace);
+    QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Backspace);
     EXPECT_EQ(windows::find("info"), nullptr);
 }
 
 TEST_F(MoreInfoTest, KeyWithoutTextsAndMissingTextFile) {
-    w->vars.selectedMoreKey = "nichts";
-    w->Command14->show();
-    QTest::mouseClick(w->Command14, Qt::LeftButton);
+    // A word whose key has no texts: an empty window, no message.
+    type("nichts!");
     EXPECT_TRUE(infoLines().isEmpty());
     EXPECT_NE(windows::find("info"), nullptr);
-    EXPECT_TRUE(w->Command14->isHidden());
+    EXPECT_TRUE(control<QPushButton>("Command14")->isHidden());
+    EXPECT_TRUE(messages_.isEmpty());
     windows::close("info");
 
+    // 2te.lex gone: the button of a "mehr" hit says so instead of a window.
+    search("tauf");
+    select(0);
+    ASSERT_FALSE(control<QPushButton>("Command14")->isHidden());
     QFile::remove(path("2te.lex"));
-    w->vars.selectedMoreKey = "taufe";
-    w->Command14->show();
-    QTest::mouseClick(w->Command14, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command14"), Qt::LeftButton);
     ASSERT_EQ(messages_.size(), 1);
     EXPECT_TRUE(messages_[0].text.contains("2te.lex"));
     EXPECT_EQ(windows::find("info"), nullptr);
-    EXPECT_TRUE(w->Command14->isHidden());
-    EXPECT_EQ(w->vars.selectedMoreKey, "");
+    EXPECT_TRUE(control<QPushButton>("Command14")->isHidden());
+    EXPECT_EQ(w->variables().selectedMoreKey, "");
 }
 
 TEST_F(MoreInfoTest, ExplanationSearchComparesTheExplanation) {
-    QTest::mouseClick(w->Option5, Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>("Option5"), Qt::LeftButton);
     type("Pfarr");
-    QTest::mouseClick(w->Command9, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command9"), Qt::LeftButton);
     EXPECT_EQ(terms(), QStringList{"Dorfpfarrer"});
-    w->Option2->setChecked(true);
+    control<QRadioButton>("Option2")->setChecked(true);
     type("pfarr");
-    QTest::mouseClick(w->Command9, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command9"), Qt::LeftButton);
     // "Pfarrer auf dem Dorf" begins with the key: no "enthält" hit.
     ASSERT_EQ(messages_.size(), 1);
     EXPECT_EQ(messages_[0].title, " Eingabe ändern ");
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(control<ResultList>("List1")->count(), 0);
     writeFile("2pe.lex", rec("taufe", "Pfarrer", "Seelsorger, Dorfpfarrer", "Pe", "-", "sipp"));
-    QTest::mouseClick(w->Command9, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command9"), Qt::LeftButton);
     EXPECT_EQ(terms(), QStringList{"Pfarrer"});
     // A 2pe.lex entry with a key is "mehr" only for the term search.
     EXPECT_EQ(lines()[0].mid(61, 8).trimmed(), "nein");
     select(0);
-    EXPECT_TRUE(w->Command14->isHidden());
-    w->Option1->setChecked(true);
-    QTest::mouseClick(w->Option3, Qt::LeftButton);
+    EXPECT_TRUE(control<QPushButton>("Command14")->isHidden());
+    control<QRadioButton>("Option1")->setChecked(true);
+    QTest::mouseClick(control<QRadioButton>("Option3"), Qt::LeftButton);
     type("sakr");
-    QTest::mouseClick(w->Command9, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command9"), Qt::LeftButton);
     EXPECT_EQ(lines()[0].mid(61, 8).trimmed(), "mehr");  // 2sp.lex keeps "mehr"
     type("pfarrer");
-    QTest::mouseClick(w->Suchen, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Suchen"), Qt::LeftButton);
     EXPECT_EQ(lines()[0].mid(61, 8).trimmed(), "mehr");
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "Lexikon.h"
+#include "MoreInfo.h"
+#include "Windows.h"
 #include "TestSupport.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,9 +32,16 @@ protected:
         w.reset();
         WorkDirTest::TearDown();
     }
+    // A control of the main window, found by its design name.
+    template <class T>
+    T* control(const char* name) const {
+        T* c = w->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(c, nullptr) << "no control " << name;
+        return c;
+    }
     void type(const QString& text) {
-        w->Text3->clear();
-        typeKeys(w->Text3, text);
+        control<QLineEdit>("Text3")->clear();
+        typeKeys(control<QLineEdit>("Text3"), text);
     }
     // Types key by key; letters beyond ASCII (umlauts) arrive as the text of a key event.
     static void typeKeys(QWidget* target, const QString& text) {
@@ -44,11 +54,11 @@ protected:
     }
     void search(const QString& text) {
         type(text);
-        QTest::mouseClick(w->Suchen, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>("Suchen"), Qt::LeftButton);
     }
     QStringList lines() const {
         QStringList out;
-        for (int i = 0; i < w->List1->count(); ++i) out.append(w->List1->text(i));
+        for (int i = 0; i < control<ResultList>("List1")->count(); ++i) out.append(control<ResultList>("List1")->text(i));
         return out;
     }
     // The terms of the listed hits, without their padding.
@@ -57,7 +67,14 @@ protected:
         for (const QString& l : lines()) out.append(l.left(30).trimmed());
         return out;
     }
-    void select(int row) { w->List1->setCurrentRow(row); }
+    // The lines the window "info" shows, or none when it is not open.
+    static QStringList infoLines() {
+        auto* info = qobject_cast<InfoWindow*>(windows::find("info"));
+        QStringList out;
+        for (int i = 0; info && i < info->List1->count(); ++i) out.append(info->List1->item(i)->text());
+        return out;
+    }
+    void select(int row) { control<ResultList>("List1")->setCurrentRow(row); }
 
     std::unique_ptr<Lexikon> w;
 };

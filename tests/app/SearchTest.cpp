@@ -25,19 +25,18 @@ protected:
 TEST_F(SearchTest, BeginsAndContainsFindExactlyTheirTerms) {
     search("Anna");
     EXPECT_EQ(terms(), (QStringList{"Anna", "Annamarianna", "anna", "Annaberg", "Anna"}));
-    w->Option2->setChecked(true);
+    control<QRadioButton>("Option2")->setChecked(true);
     search("anna");
     EXPECT_EQ(terms(), (QStringList{"Marianna", "Hanna-Anna"}));
-    w->Option1->setChecked(true);
+    control<QRadioButton>("Option1")->setChecked(true);
     search("ÄHRE");
     EXPECT_EQ(terms(), (QStringList{"Ährenleser", "Ährenbrand"}));
     search("ähre");
     EXPECT_EQ(terms(), (QStringList{"Ährenleser", "Ährenbrand"}));
     search("anna ");  // blanks are part of the search text
     EXPECT_EQ(terms(), (QStringList{"Anna"}));
-    EXPECT_EQ(w->vars.hitCount, 1);
     search("a");
-    EXPECT_EQ(w->List1->count(), 5);
+    EXPECT_EQ(control<ResultList>("List1")->count(), 5);
     EXPECT_TRUE(messages_.isEmpty());
 }
 
@@ -46,34 +45,17 @@ TEST_F(SearchTest, ResultFileAndListLines) {
     // Absent fields pass through as absent; the indicator replaces the source,
     // which moves to the seventh field.
     EXPECT_EQ(readFile(lexicon::kResultFile), QByteArray("\"greg\",\"Hanna-Anna\",\"sp-3\",\"\",\"info\",\"mehr\",\"sipp\"\r\n"));
-    EXPECT_EQ(w->Text5->text(), listline::headings());
+    EXPECT_EQ(control<HeadingsBox>("Text5")->text(), listline::headings());
     EXPECT_EQ(lines(), QStringList{QString("Hanna-Anna") + QString(20, ' ') + "sp-3" + QString(27, ' ') + "mehr    " +
                                    "unbekannt    sipp"});
     // The focus goes back to the search box.
-    EXPECT_TRUE(w->Text3->hasFocus() || QApplication::focusWidget() == nullptr);
+    EXPECT_TRUE(control<QLineEdit>("Text3")->hasFocus() || QApplication::focusWidget() == nullptr);
 
     writeFile("2sp.lex", ",\"Pate\",\"Taufzeuge\",\"Al\",,\"abcdef\"\r\n");
-    w->Option4->setChecked(true);
+    control<QRadioButton>("Option4")->setChecked(true);
     search("pate");
     EXPECT_EQ(readFile(lexicon::kResultFile), QByteArray(",\"Pate\",\"Taufzeuge\",\"Al\",,\"nein\",\"abcd" "ef\"\r\n"));
     EXPECT_TRUE(lines()[0].endsWith("nein    Allgemein    abcd"));
-}
-
-TEST_F(SearchTest, ListLineLayout) {
-    const QString t25(25, 'a'), t26(26, 'b');
-    EXPECT_EQ(listline::build(t25, "x", "ja", "Pe", "q").left(30), t25 + "     ");
-    EXPECT_EQ(listline::build(t26, "x", "ja", "Pe", "q").left(30), QString(24, 'b') + "      ");
-    EXPECT_EQ(listline::build("t", QString(31, 'e'), "ja", "Pe", "q").mid(30, 31), QString(31, 'e'));
-    EXPECT_EQ(listline::build("t", QString(32, 'e'), "ja", "Pe", "q").mid(30, 31), QString(28, 'e') + "   ");
-    const QString l = listline::build("t", "e", "mehr", "Se", "abcdef");
-    EXPECT_EQ(l.size(), 86);
-    EXPECT_EQ(l.mid(61, 8), "mehr    ");
-    EXPECT_EQ(l.mid(69, 13), "Sebokroatisch");
-    EXPECT_EQ(l.mid(82), "abcd");
-    EXPECT_EQ(listline::build("t", "e", "ja", "Xy", "").mid(69), "Xy" + QString(11, ' '));
-    EXPECT_EQ(listline::build("t", "e", "ja", "", "q").mid(69, 13), "unbekannt    ");
-    EXPECT_EQ(listline::headings(), "Suchbegriff" + QString(52, ' ') + "Erklärung" + QString(50, ' ') +
-                                        "Weitere Info" + QString(6, ' ') + "Teilbereich" + QString(15, ' ') + "Quelle");
 }
 
 TEST_F(SearchTest, IndicatorRules) {
@@ -90,19 +72,19 @@ TEST_F(SearchTest, IndicatorRules) {
 }
 
 TEST_F(SearchTest, DictionaryChoiceSelectsFilesInOrder) {
-    w->Option5->setChecked(true);
+    control<QRadioButton>("Option5")->setChecked(true);
     search("anna");
-    EXPECT_EQ(w->List1->count(), 0);
+    EXPECT_EQ(control<ResultList>("List1")->count(), 0);
     ASSERT_EQ(messages_.size(), 1);
     EXPECT_EQ(messages_[0].title, " Eingabe ändern ");
     EXPECT_EQ(messages_[0].text, "Es wurde kein entsprechender Begriff gefunden. Wählen Sie >Alle Lexika<.\n"
                                  "Wenn Sie diesen Begriff zu Ihren Lexika hinzufügen wollen drücken Sie >Ergänzen<!");
-    EXPECT_EQ(w->Text5->text(), "Suchergebnisse");
+    EXPECT_EQ(control<HeadingsBox>("Text5")->text(), "Suchergebnisse");
     EXPECT_EQ(readFile(lexicon::kResultFile), QByteArray());  // the file stays, empty
-    w->Option9->setChecked(true);
+    control<QRadioButton>("Option9")->setChecked(true);
     search("anna");
     EXPECT_EQ(terms(), (QStringList{"Anna", "Annamarianna", "anna", "Annaberg"}));
-    w->Option8->setChecked(true);
+    control<QRadioButton>("Option8")->setChecked(true);
     search("anna");
     EXPECT_EQ(terms(), (QStringList{"Anna"}));
     // A second search holds only its own hits, in the file as in the list.
@@ -110,15 +92,15 @@ TEST_F(SearchTest, DictionaryChoiceSelectsFilesInOrder) {
 }
 
 TEST_F(SearchTest, EmptySearchBoxIsRefused) {
-    w->Text2->setText("alt");
-    QTest::keyClick(w->Text3, Qt::Key_Return);
+    control<QLineEdit>("Text2")->setText("alt");
+    QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
     ASSERT_EQ(messages_.size(), 1);
     EXPECT_EQ(messages_[0].title, "  S U C H B E G R I F F   E I N G E B E N  ");
     EXPECT_EQ(messages_[0].text, "Wenigsten drei Buchstaben in das Feld >Suchbegriff< eingeben!");
-    EXPECT_TRUE(w->Text2->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("Text2")->text().isEmpty());
     EXPECT_FALSE(exists(lexicon::kResultFile));
     type("pa");
-    QTest::keyClick(w->Text3, Qt::Key_Return);  // Enter searches as the button does
+    QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);  // Enter searches as the button does
     EXPECT_EQ(terms(), (QStringList{"Pate"}));
 }
 
@@ -148,58 +130,57 @@ TEST_F(SearchTest, DetailDisplay) {
                              rec("", "zErk", e30.constData(), "Al", "", "s") +            // 3 ja, 30-char explanation
                              rec("key1", ("z" + t40).constData(), "e", "Al", "Info", "s"));  // 4 mehr
     search("z");
-    ASSERT_EQ(w->List1->count(), 5);
+    ASSERT_EQ(control<ResultList>("List1")->count(), 5);
 
     select(0);
-    EXPECT_TRUE(w->Text9->toPlainText().isEmpty());
-    EXPECT_TRUE(w->Text2->text().isEmpty());
-    EXPECT_TRUE(w->Command14->isHidden());
+    EXPECT_TRUE(control<QPlainTextEdit>("Text9")->toPlainText().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("Text2")->text().isEmpty());
+    EXPECT_TRUE(control<QPushButton>("Command14")->isHidden());
 
     select(1);
-    EXPECT_EQ(w->Text9->toPlainText(), "Info");
-    EXPECT_EQ(w->Text2->text(), "Vollständiger Suchbegriff = z" + QString(40, 'L'));
-    EXPECT_TRUE(w->Text4->toPlainText().isEmpty());
+    EXPECT_EQ(control<QPlainTextEdit>("Text9")->toPlainText(), "Info");
+    EXPECT_EQ(control<QLineEdit>("Text2")->text(), "Vollständiger Suchbegriff = z" + QString(40, 'L'));
+    EXPECT_TRUE(control<QPlainTextEdit>("Text4")->toPlainText().isEmpty());
 
     select(2);
-    EXPECT_EQ(w->Text9->toPlainText(), "-");
-    EXPECT_TRUE(w->Text2->text().isEmpty());
+    EXPECT_EQ(control<QPlainTextEdit>("Text9")->toPlainText(), "-");
+    EXPECT_TRUE(control<QLineEdit>("Text2")->text().isEmpty());
 
     select(3);
-    EXPECT_EQ(w->Text4->toPlainText(), "Vollständige Erklärung = " + QString(30, 'E'));
+    EXPECT_EQ(control<QPlainTextEdit>("Text4")->toPlainText(), "Vollständige Erklärung = " + QString(30, 'E'));
     EXPECT_EQ(lines()[3].mid(30, 31), QString(30, 'E') + " ");
 
     select(4);
-    EXPECT_FALSE(w->Command14->isHidden());
-    EXPECT_EQ(w->vars.selectedMoreKey, "key1");
-    EXPECT_TRUE(w->Text9->toPlainText().isEmpty());
-    EXPECT_TRUE(w->Text2->text().isEmpty());
-    EXPECT_EQ(w->vars.recordCounter, 5);
+    EXPECT_FALSE(control<QPushButton>("Command14")->isHidden());
+    EXPECT_EQ(w->variables().selectedMoreKey, "key1");
+    EXPECT_TRUE(control<QPlainTextEdit>("Text9")->toPlainText().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("Text2")->text().isEmpty());
 
     select(0);  // the button shows only while a "mehr" hit is selected
-    EXPECT_TRUE(w->Command14->isHidden());
-    EXPECT_EQ(w->vars.selectedMoreKey, "");
-    EXPECT_FALSE(w->Text2->isHidden());
-    EXPECT_FALSE(w->Text4->isHidden());
+    EXPECT_TRUE(control<QPushButton>("Command14")->isHidden());
+    EXPECT_EQ(w->variables().selectedMoreKey, "");
+    EXPECT_FALSE(control<QLineEdit>("Text2")->isHidden());
+    EXPECT_FALSE(control<QPlainTextEdit>("Text4")->isHidden());
 }
 
 TEST_F(SearchTest, QuelleModeAndMissingResultFile) {
     search("pate");
-    w->Text3->setText("quelle");
-    w->Text2->setText("bleibt");
+    control<QLineEdit>("Text3")->setText("quelle");
+    control<QLineEdit>("Text2")->setText("bleibt");
     select(0);
-    EXPECT_EQ(w->Text9->toPlainText(), lines()[0].mid(9));
-    EXPECT_EQ(w->Text2->text(), "bleibt");
+    EXPECT_EQ(control<QPlainTextEdit>("Text9")->toPlainText(), lines()[0].mid(9));
+    EXPECT_EQ(control<QLineEdit>("Text2")->text(), "bleibt");
 
     search("anna");
-    w->Text3->setText("Quelle");
+    control<QLineEdit>("Text3")->setText("Quelle");
     QFile::remove(path(lexicon::kResultFile));
     select(2);  // no crash, no stale details
-    EXPECT_TRUE(w->Text9->toPlainText().isEmpty());
-    EXPECT_TRUE(w->Text2->text().isEmpty());
-    EXPECT_TRUE(w->Text4->toPlainText().isEmpty());
+    EXPECT_TRUE(control<QPlainTextEdit>("Text9")->toPlainText().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("Text2")->text().isEmpty());
+    EXPECT_TRUE(control<QPlainTextEdit>("Text4")->toPlainText().isEmpty());
     writeFile(lexicon::kResultFile, "\"\",\"Kurz\",\"e\",\"Al\",\"Info\",\"ja\",\"s\"\r\n");
     select(3);  // the file is shorter than the list
-    EXPECT_TRUE(w->Text9->toPlainText().isEmpty());
+    EXPECT_TRUE(control<QPlainTextEdit>("Text9")->toPlainText().isEmpty());
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ protected:
     // Runs an export to its end and returns its final result.
     tevo::ExportResult exportAll() {
         QSignalSpy done(&exporter_, &tevo::Exporter::finished);
-        exporter_.start(vars_);
+        exporter_.start();
         EXPECT_TRUE(exporter_.waitForFilters(30000));
         EXPECT_EQ(done.count(), 1);
         return done.isEmpty() ? tevo::ExportResult() : done.last().at(0).value<tevo::ExportResult>();
@@ -47,22 +47,16 @@ protected:
         return path(name);
     }
 
-    // A stand-in that waits before handing over to the real qstrip, and keeps a
-    // copy of what qstrip wrote, one per run, named <tvx>.<n>.
-    QString slowFilter(double seconds) {
-        const QString script = path("langsam.sh");
-        writeFile("langsam.sh", QStringLiteral("#!/bin/sh\nsleep %1\n\"%2\" \"$@\" || exit $?\n"
-                                               "n=1; while [ -e \"$3.$n\" ]; do n=$((n+1)); done\n"
-                                               "cp \"$3\" \"$3.$n\"\n")
-                                    .arg(seconds)
-                                    .arg(qstripBinary())
-                                    .toUtf8());
-        QFile::setPermissions(script, QFile::permissions(script) | QFileDevice::ExeOwner);
-        return script;
+    // A stand-in that waits until the test opens the gate (the file "weiter"),
+    // then hands over to the real qstrip and keeps a copy of what qstrip
+    // wrote, one per run, named <tvx>.<n>.
+    QString gatedFilter() {
+        return writeGatedFilter(path("gesperrt.sh"), qstripBinary(), QStringLiteral("weiter"),
+                                QStringLiteral("n=1; while [ -e \"$3.$n\" ]; do n=$((n+1)); done\n"
+                                               "cp \"$3\" \"$3.$n\""));
     }
 
     tevo::Exporter exporter_;
-    MainVariables vars_;
 };
 
 }  // namespace
@@ -104,12 +98,6 @@ TEST_F(TevoExportTest, WritesQuotedLinesAndTheFiltersStripTheQuotes) {
     EXPECT_EQ(readFile("outsp"), QByteArray("\"a;b;Po;c;d\"\r\n"));
     EXPECT_EQ(readFile("outvo"), QByteArray("\"Anna;Vorname;Vo;;Ra\"\r\n\"Berta;Vorname;Vo;weiblich;Ra\"\r\n"));
     EXPECT_FALSE(exists("outte"));
-
-    // The record buffer holds the last record of 2vo.lex.
-    EXPECT_EQ(vars_.recMoreKey, FieldValue("schluss"));
-    EXPECT_EQ(vars_.recTerm, FieldValue("Berta"));
-    EXPECT_EQ(vars_.recSource, FieldValue("Ra"));
-    EXPECT_EQ(vars_.exportLine, "Berta;Vorname;Vo;weiblich;Ra");
 
     EXPECT_EQ(exporter_.runningFilters(), 0);
     EXPECT_FALSE(exporter_.busy());
@@ -182,7 +170,7 @@ TEST_F(TevoExportTest, AFilterThatCannotBeStartedIsReported) {
     writeAllLexica("\"\",\"t\",\"e\",\"Pe\",\"\",\"q\"\r\n");
     exporter_.setFilterProgram(path("gibt-es-nicht/qstrip"));
     QSignalSpy done(&exporter_, &tevo::Exporter::finished);
-    exporter_.start(vars_);
+    exporter_.start();
     ASSERT_EQ(done.count(), 1);  // reported at once: no filter to wait for
     const tevo::ExportResult result = done.last().at(0).value<tevo::ExportResult>();
     for (int i = 0; i < 6; ++i) {
@@ -212,7 +200,7 @@ TEST_F(TevoExportTest, QstripIsLookedForBesideTheProgramThenOnPath) {
     qputenv("PATH", path("leer").toLocal8Bit());
     tevo::Exporter exporter;
     writeAllLexica("");
-    exporter.start(vars_);
+    exporter.start();
     const tevo::ExportResult result = exporter.result();
     qputenv("PATH", savedPath);
     EXPECT_FALSE(exporter.busy());
@@ -221,13 +209,13 @@ TEST_F(TevoExportTest, QstripIsLookedForBesideTheProgramThenOnPath) {
 }
 
 TEST_F(TevoExportTest, ASecondExportStartsOnlyOnceTheFirstIsReported) {
-    exporter_.setFilterProgram(slowFilter(1));
+    exporter_.setFilterProgram(gatedFilter());
     QSignalSpy started(&exporter_, &tevo::Exporter::started);
     QSignalSpy done(&exporter_, &tevo::Exporter::finished);
     writeAllLexica("\"\",\"erster\",\"Lauf\",\"Pe\",\"\",\"q\"\r\n");
     QElapsedTimer clock;
     clock.start();
-    exporter_.start(vars_);
+    exporter_.start();
     EXPECT_TRUE(exporter_.busy());
     EXPECT_EQ(exporter_.runningFilters(), 6);
     for (const tevo::DictionaryResult& r : exporter_.result().dictionaries) EXPECT_TRUE(r.filterRunning);
@@ -235,13 +223,14 @@ TEST_F(TevoExportTest, ASecondExportStartsOnlyOnceTheFirstIsReported) {
 
     // Asked again while the filters run: noted, nothing rewritten, no waiting.
     writeAllLexica("\"\",\"zweiter\",\"Lauf\",\"Pe\",\"\",\"q\"\r\n");
-    exporter_.start(vars_);
+    exporter_.start();
     EXPECT_LT(clock.elapsed(), 900);
     EXPECT_TRUE(exporter_.anotherWanted());
     EXPECT_EQ(started.count(), 1);
     for (const char* out : kOut) EXPECT_EQ(readFile(out), QByteArray("\"erster;Lauf;Pe;;q\"\r\n"));
 
     // The event loop runs on while the filters work; each export is reported in turn.
+    writeFile("weiter", {});
     EXPECT_TRUE(QTest::qWaitFor([&] { return done.count() == 2; }, 30000));
     EXPECT_EQ(started.count(), 2);
     EXPECT_TRUE(done.at(0).at(0).value<tevo::ExportResult>().allExported());

@@ -129,10 +129,10 @@ TEST_F(InstallTest, FirstStartPreparesTheFolderAndLaterStartsOverwriteNothing) {
         w = std::make_unique<Lexikon>();
         w->show();
         type("pate");
-        QTest::keyClick(w->Text3, Qt::Key_Return);
+        QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
         EXPECT_TRUE(terms().contains("Pate")) << terms().join(" | ").toStdString();
         EXPECT_TRUE(messages_.isEmpty());
-        w->exitProgram();
+        QTest::mouseClick(control<QPushButton>("ende"), Qt::LeftButton);
         w.reset();
     }
 

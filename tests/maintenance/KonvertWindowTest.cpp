@@ -54,33 +54,19 @@ TEST_F(KonvertWindowTest, DesignedInitialState) {
     EXPECT_EQ(lines(w->File2), QStringList({"2sp.lex", "Neu.LEX"}));
     EXPECT_EQ(w->List1->count(), 0);
 
-    struct Control {
-        const char* name;
-        QString text;
-        QRect twips;
-    };
-    const Control controls[] = {
-        {"Text1", "Text1", {120, 240, 3855, 285}},        {"Text2", "Text2", {120, 2880, 3855, 285}},
-        {"Text3", "Text3", {120, 4800, 2535, 375}},       {"Text4", "Text4", {2760, 4800, 2535, 375}},
-        {"Text5", "", {5400, 4800, 1215, 375}},           {"Text6", "", {6720, 4800, 1215, 375}},
-        {"Command2", "Auflisten", {4080, 3600, 1215, 255}}, {"Command3", "line input", {5400, 3600, 1215, 255}},
-        {"Command5", "2sp-prüfen", {6720, 3600, 1215, 255}}, {"Command1", "Schließen", {8280, 3600, 1215, 615}},
-        {"Command4", "2sp->6sp", {4080, 3960, 1215, 255}},  {"Command6", "6sp-prüfen", {5400, 3960, 1215, 255}},
-        {"Command7", "Datenimport", {6720, 3960, 1215, 255}},
-        {"Command8", "text zu 2te.lex", {4080, 4320, 1215, 255}},
-        {"Command9", "Command9", {5400, 4320, 1215, 255}}, {"Command10", "Command10", {6720, 4320, 1215, 255}},
-        {"File1", "", {120, 480, 3855, 2235}},            {"File2", "", {120, 3120, 3855, 1455}},
-        {"List1", "", {4080, 240, 5415, 3180}},
-    };
-    for (const Control& c : controls) {
-        SCOPED_TRACE(c.name);
-        QWidget* child = w->findChild<QWidget*>(c.name);
-        ASSERT_TRUE(child);
-        EXPECT_TRUE(child->isVisible());
-        EXPECT_EQ(child->geometry(), look::twipsRect(c.twips.x(), c.twips.y(), c.twips.width(), c.twips.height()));
-        if (auto* e = qobject_cast<QLineEdit*>(child)) EXPECT_EQ(e->text(), c.text);
-        if (auto* b = qobject_cast<QPushButton*>(child)) EXPECT_EQ(b->text(), c.text);
-    }
+    expectDesign(w, {
+        {"Text1", "Text1", 120, 240, 3855, 285},          {"Text2", "Text2", 120, 2880, 3855, 285},
+        {"Text3", "Text3", 120, 4800, 2535, 375},         {"Text4", "Text4", 2760, 4800, 2535, 375},
+        {"Text5", "", 5400, 4800, 1215, 375},             {"Text6", "", 6720, 4800, 1215, 375},
+        {"Command2", "Auflisten", 4080, 3600, 1215, 255}, {"Command3", "line input", 5400, 3600, 1215, 255},
+        {"Command5", "2sp-prüfen", 6720, 3600, 1215, 255}, {"Command1", "Schließen", 8280, 3600, 1215, 615},
+        {"Command4", "2sp->6sp", 4080, 3960, 1215, 255},  {"Command6", "6sp-prüfen", 5400, 3960, 1215, 255},
+        {"Command7", "Datenimport", 6720, 3960, 1215, 255},
+        {"Command8", "text zu 2te.lex", 4080, 4320, 1215, 255},
+        {"Command9", "Command9", 5400, 4320, 1215, 255},  {"Command10", "Command10", 6720, 4320, 1215, 255},
+        {"File1", nullptr, 120, 480, 3855, 2235},         {"File2", nullptr, 120, 3120, 3855, 1455},
+        {"List1", nullptr, 4080, 240, 5415, 3180},
+    }, true);
 
     const QStringList order = {"File1", "Text1", "Command1", "File2", "Text2", "Command2", "List1",
                                "Text3", "Text4", "Command3", "Command4", "Command5", "Command6", "Command7",

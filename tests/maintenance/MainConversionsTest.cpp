@@ -1,5 +1,4 @@
 #include "MainConversions.h"
-#include "MainVariables.h"
 #include "TestSupport.h"
 
 #include "Cp1252.h"
@@ -12,18 +11,14 @@ namespace {
 QByteArray bytes(const QString& text) { return cp1252::encode(text); }
 }  // namespace
 
-class MainConversionsTest : public WorkDirTest {
-protected:
-    MainVariables vars;
-};
+class MainConversionsTest : public WorkDirTest {};
 
 TEST_F(MainConversionsTest, CsvLinesBecomeOneFieldRecords) {
     writeFile("span-de-6sp.csv", cp("padre,Vater,Ts\r\n\r\nmadre „Mutter“\r\n"));
-    const Outcome r = csvToLines(vars);
+    const Outcome r = csvToLines();
     EXPECT_TRUE(r.ok());
     EXPECT_EQ(r.status, "cvs->line-anf-OK");
     EXPECT_EQ(readFile("1-sp.txt"), cp("\"padre,Vater,Ts\"\r\n\"\"\r\n\"madre „Mutter“\"\r\n"));
-    EXPECT_EQ(vars.recMoreKey, QString("madre „Mutter“"));
 }
 
 // Every text is written in double quotes; one more inside would cut the text
@@ -34,7 +29,7 @@ TEST_F(MainConversionsTest, ADoubleQuoteInATextIsRefusedAndNothingWritten) {
         const char* input;
         QByteArray bytes;
         const char* output;
-        Outcome (*convert)(MainVariables&);
+        Outcome (*convert)();
         const char* where;
     } cases[] = {
         {"span-de-6sp.csv", "Abt,abbot\r\n\"Abt\",\"abbot\"\r\nAbtei\r\n", "1-sp.txt", csvToLines, "in Zeile 2 "},
@@ -49,7 +44,7 @@ TEST_F(MainConversionsTest, ADoubleQuoteInATextIsRefusedAndNothingWritten) {
         SCOPED_TRACE(c.input);
         writeFile(c.input, c.bytes);
         writeFile(c.output, yesterday);
-        const Outcome r = c.convert(vars);
+        const Outcome r = c.convert();
         ASSERT_FALSE(r.ok());
         EXPECT_TRUE(r.status.isEmpty());
         EXPECT_EQ(r.problem->title, "Anführungszeichen in den Daten");
@@ -63,30 +58,28 @@ TEST_F(MainConversionsTest, ADoubleQuoteInATextIsRefusedAndNothingWritten) {
     QByteArray many;
     for (int i = 1; i <= 30; ++i) many += i % 2 ? QByteArray("\"") + QByteArray::number(i) + "\"\r\n" : "gut\r\n";
     writeFile("span-de-6sp.csv", many);
-    const Outcome r = csvToLines(vars);
+    const Outcome r = csvToLines();
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(r.problem->text.contains("in 15 Zeilen, zuerst in den Zeilen 1, 3, 5, 7, 9, 11, 13, 15, 17 und 19 "))
         << r.problem->text.toStdString();
 
     // A quote in the field that "3sp->6sp" drops harms nothing.
     writeFile("5-sp.txt", "\"T\",\"E\",\"Al\",x\"y,\"Q\"\r\n");
-    EXPECT_TRUE(fiveToSixColumns(vars).ok());
+    EXPECT_TRUE(fiveToSixColumns().ok());
     EXPECT_EQ(readFile("6fi.lex"), "\" \",\"T\",\"E\",\"Al\",\"-\",\"Q\"\r\n");
 }
 
 TEST_F(MainConversionsTest, LinePairsBecomeThreeColumnsWithBlanksTrimmed) {
     writeFile("f-92-93-zeil.txt", cp("Abt\r\n  abbot  \r\nÄbtissin\r\n\tabbess \r\n"));
-    const Outcome r = twoLinesToThreeColumns(vars);
+    const Outcome r = twoLinesToThreeColumns();
     EXPECT_EQ(r.status, "Kolt-konvert-2.Zeilig auf 3.spaltig-OK");
     // Only blanks are trimmed: the tab stays.
     EXPECT_EQ(readFile("kolt-lex.txt"), cp("\"\",\"Abt\",\"abbot\"\r\n\"\",\"Äbtissin\",\"\tabbess\"\r\n"));
-    EXPECT_EQ(vars.recMoreKey, QString(""));
-    EXPECT_EQ(vars.recTerm, QString("Äbtissin"));
 }
 
 TEST_F(MainConversionsTest, OddLineCountWritesCompletePairsAndSaysSo) {
     writeFile("f-92-93-zeil.txt", cp("Abt\r\nabbot\r\nÄbtissin\r\n"));
-    const Outcome r = twoLinesToThreeColumns(vars);
+    const Outcome r = twoLinesToThreeColumns();
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(r.status.isEmpty());
     EXPECT_EQ(r.problem->title, "Eingabe unvollständig");
@@ -98,32 +91,25 @@ TEST_F(MainConversionsTest, OddLineCountWritesCompletePairsAndSaysSo) {
 TEST_F(MainConversionsTest, FiveColumnsBecomeLexiconRecords) {
     writeFile("5-sp.txt", cp("\" Ahn \",\" Vorfahr \",\" La\",\"weg\",\" Q1 \"\r\n"
                              "\"T\",\"E\",,\"weg\",\"S\"\r\n"));
-    const Outcome r = fiveToSixColumns(vars);
+    const Outcome r = fiveToSixColumns();
     EXPECT_EQ(r.status, "5-spaltig auf 6-spaltig-OK");
     // Key a single blank, further info "-", the fourth input field dropped,
     // code and source as read (an absent code stays absent).
     EXPECT_EQ(readFile("6fi.lex"), cp("\" \",\"Ahn\",\"Vorfahr\",\" La\",\"-\",\" Q1 \"\r\n"
                                       "\" \",\"T\",\"E\",,\"-\",\"S\"\r\n"));
-    EXPECT_EQ(vars.recMoreKey, QString(" "));
-    EXPECT_EQ(vars.recFurtherInfo, QString("-"));
-    EXPECT_EQ(vars.recSource, QString("S"));
 }
 
 TEST_F(MainConversionsTest, FourColumnsBecomeFirstNameRecords) {
     writeFile("1-korr-4sp.txt", cp("\"A1\",\"B1\",\"C1\",\"D1\"\r\n\"Jan\",\"Johann\",\"poln.\",\"Q\"\r\n"));
-    vars.recSource = QString("alt");
-    const Outcome r = fourColumnsToFirstNames(vars);
+    const Outcome r = fourColumnsToFirstNames();
     EXPECT_EQ(r.status, "vordatei-lex-OK");
     EXPECT_EQ(readFile("1-vo-erg.txt"),
               cp("\"\",\"A1\",\"C1 - B1\",\"Vo\",\"D1\"\r\n\"\",\"Jan\",\"poln. - Johann\",\"Vo\",\"Q\"\r\n"));
-    EXPECT_EQ(vars.recSource, QString(""));
-    EXPECT_EQ(vars.recCategory, QString("Vo"));
-    EXPECT_EQ(vars.recExplanation, QString("poln. - Johann"));
 }
 
 TEST_F(MainConversionsTest, RecordFileEndingInsideARecordKeepsCompleteRecords) {
     writeFile("1-korr-4sp.txt", cp("\"A1\",\"B1\",\"C1\",\"D1\"\r\n\"A2\",\"B2\"\r\n"));
-    const Outcome r = fourColumnsToFirstNames(vars);
+    const Outcome r = fourColumnsToFirstNames();
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(r.status.isEmpty());
     EXPECT_TRUE(r.problem->text.contains("„1-korr-4sp.txt“ endet mitten in einem Datensatz"));
@@ -132,7 +118,7 @@ TEST_F(MainConversionsTest, RecordFileEndingInsideARecordKeepsCompleteRecords) {
 
 TEST_F(MainConversionsTest, MissingInputNamesItAndLeavesTheOutputAlone) {
     struct Case {
-        Outcome (*run)(MainVariables&);
+        Outcome (*run)();
         const char* input;
         const char* output;
     };
@@ -145,13 +131,13 @@ TEST_F(MainConversionsTest, MissingInputNamesItAndLeavesTheOutputAlone) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
         writeFile(c.output, "kept\r\n");
-        const Outcome r = c.run(vars);
+        const Outcome r = c.run();
         ASSERT_FALSE(r.ok());
         EXPECT_EQ(r.problem->title, "Eingabedatei fehlt");
         EXPECT_TRUE(r.problem->text.contains(QString("„%1“").arg(c.input)));
         EXPECT_EQ(readFile(c.output), "kept\r\n");
     }
-    const Outcome imp = importNewEntries(vars);
+    const Outcome imp = importNewEntries();
     ASSERT_FALSE(imp.ok());
     EXPECT_TRUE(imp.problem->text.contains("„2fi.lex“"));
     EXPECT_FALSE(exists("2sp.lex"));
@@ -161,7 +147,7 @@ TEST_F(MainConversionsTest, OutputThatIsTheInputIsRefused) {
     const QByteArray source = cp("eins\r\nzwei\r\n");
     writeFile("span-de-6sp.csv", source);
     ASSERT_TRUE(QFile::link(path("span-de-6sp.csv"), path("1-sp.txt")));
-    const Outcome r = csvToLines(vars);
+    const Outcome r = csvToLines();
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.problem->title, "Ein- und Ausgabe gleich");
     EXPECT_EQ(readFile("span-de-6sp.csv"), source);
@@ -178,20 +164,19 @@ TEST_F(MainConversionsTest, LexiconsAreCopiedToTextFilesReEncoded) {
     // has two fields per record.
     writeFile("2sp.lex", cp(" \"k\" , Wort ,\"E, mit Komma\",Al,,\"Q\"\r\n"));
     writeFile("2te.lex", cp("\"quel!\",\"Quellen:\"\r\n\"quel!\",  KB = Kirchenbuch\r\n"));
-    const Outcome r = copyLexiconsToText(vars);
+    const Outcome r = copyLexiconsToText();
     EXPECT_EQ(r.status, "-OK-");
     EXPECT_EQ(readFile("2sp.txt"), cp("\"k\",\"Wort\",\"E, mit Komma\",\"Al\",,\"Q\"\r\n"));
     EXPECT_EQ(readFile("2te.txt"), cp("\"quel!\",\"Quellen:\"\r\n\"quel!\",\"KB = Kirchenbuch\"\r\n"));
     EXPECT_EQ(readFile("2da.txt"), cp("\"\",\"Wort 2da.lex\",\"Erklärung\",\"Pe\",\"-\",\"Q\"\r\n"));
     EXPECT_EQ(readFile("2sp.lex"), cp(" \"k\" , Wort ,\"E, mit Komma\",Al,,\"Q\"\r\n"));
     for (const char* lex : kLexicons) EXPECT_TRUE(exists(QString(lex).replace(".lex", ".txt"))) << lex;
-    EXPECT_EQ(vars.recTerm, QString("Wort 2vo.lex"));
 }
 
 TEST_F(MainConversionsTest, LexiconCopiesNeedAllSevenFiles) {
     for (const char* lex : kLexicons)
         if (QString(lex) != "2te.lex") writeFile(lex, "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");
-    const Outcome r = copyLexiconsToText(vars);
+    const Outcome r = copyLexiconsToText();
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(r.problem->text.contains("„2te.lex“"));
     for (const char* lex : kLexicons) EXPECT_FALSE(exists(QString(lex).replace(".lex", ".txt"))) << lex;
@@ -200,7 +185,7 @@ TEST_F(MainConversionsTest, LexiconCopiesNeedAllSevenFiles) {
 TEST_F(MainConversionsTest, LexiconCopyReportsAFileEndingEarlyAndCopiesTheRest) {
     for (const char* lex : kLexicons) writeFile(lex, "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");
     writeFile("2kr.lex", "\"\",\"a\",\"b\",\"Kr\",\"-\",\"Q\"\r\n\"\",\"c\"\r\n");
-    const Outcome r = copyLexiconsToText(vars);
+    const Outcome r = copyLexiconsToText();
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(r.status.isEmpty());
     EXPECT_TRUE(r.problem->text.contains("„2kr.lex“ endet mitten in einem Datensatz"));
@@ -218,7 +203,7 @@ TEST_F(MainConversionsTest, ImportRoutesByExactCodeAndCopiesLongExplanations) {
                                     "\"\",\"Anna\",\"kurz\",\"Vo\",\"\",\"Q\"\r\n")
                                     .arg(e30, e26, e27)
                                     ));
-    const Outcome r = importNewEntries(vars);
+    const Outcome r = importNewEntries();
     EXPECT_TRUE(r.ok());
     EXPECT_TRUE(r.status.isEmpty());
     EXPECT_EQ(r.records, 5);
@@ -232,14 +217,11 @@ TEST_F(MainConversionsTest, ImportRoutesByExactCodeAndCopiesLongExplanations) {
     EXPECT_EQ(readFile("2vo.lex"), "\"\",\"Anna\",\"kurz\",\"Vo\",\"\",\"Q\"\r\n");
     EXPECT_FALSE(exists("2la.lex"));
     EXPECT_EQ(readFile("2fi.lex").left(5), "\"k1\",");
-    EXPECT_EQ(vars.importFileName, "2fi.lex");
-    EXPECT_EQ(vars.importTargetFile, "2vo.lex");
-    EXPECT_EQ(vars.recMoreKey, QString(""));
 }
 
 TEST_F(MainConversionsTest, ImportEndingInsideARecordSaysHowManyWereAppended) {
     writeFile("2fi.lex", "\"\",\"a\",\"b\",\"Da\",\"-\",\"Q\"\r\n\"\",\"c\",\"d\",\"Da\",\"-\",\"Q\"\r\n\"\",\"e\"\r\n");
-    const Outcome r = importNewEntries(vars);
+    const Outcome r = importNewEntries();
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.records, 2);
     EXPECT_TRUE(r.problem->text.contains("2 vollständige Datensätze wurden an die Lexikondateien angefügt."));
@@ -250,7 +232,7 @@ TEST_F(MainConversionsTest, ImportRefusesAnInputThatIsALexiconFile) {
     const QByteArray rec = "\"\",\"a\",\"b\",\"Al\",\"-\",\"Q\"\r\n";
     writeFile("2fi.lex", rec);
     ASSERT_TRUE(QFile::link(path("2fi.lex"), path("2sp.lex")));
-    const Outcome r = importNewEntries(vars);
+    const Outcome r = importNewEntries();
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.problem->title, "Ein- und Ausgabe gleich");
     EXPECT_EQ(readFile("2fi.lex"), rec);
@@ -259,7 +241,7 @@ TEST_F(MainConversionsTest, ImportRefusesAnInputThatIsALexiconFile) {
 TEST_F(MainConversionsTest, UnwritableOutputsAreReported) {
     writeFile("span-de-6sp.csv", "eins\r\n");
     ASSERT_TRUE(QDir().mkdir(path("1-sp.txt")));
-    const Outcome r = csvToLines(vars);
+    const Outcome r = csvToLines();
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.problem->title, "Schreibfehler");
     EXPECT_TRUE(r.problem->text.contains("„1-sp.txt“"));
@@ -268,7 +250,7 @@ TEST_F(MainConversionsTest, UnwritableOutputsAreReported) {
     writeFile("2fi.lex", "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n\"\",\"c\",\"d\",\"Kr\",\"-\",\"Q\"\r\n"
                          "\"\",\"e\",\"f\",\"Pe\",\"-\",\"Q\"\r\n");
     ASSERT_TRUE(QDir().mkdir(path("2kr.lex")));
-    const Outcome imp = importNewEntries(vars);
+    const Outcome imp = importNewEntries();
     ASSERT_FALSE(imp.ok());
     EXPECT_EQ(imp.records, 1);
     EXPECT_TRUE(imp.problem->text.contains("„2kr.lex“"));
@@ -279,7 +261,7 @@ TEST_F(MainConversionsTest, UnwritableOutputsAreReported) {
 TEST_F(MainConversionsTest, ImportAndLexiconCopiesRefuseADoubleQuoteInAText) {
     writeFile("2kr.lex", "\"\",\"alt\",\"x\",\"Kr\",\"-\",\"Q\"\r\n");
     writeFile("2fi.lex", "\"\",\"neu\",\"y\",\"Kr\",\"-\",\"Q\"\r\n\"\",\"zwei\",sagt \"ja\",\"Kr\",\"-\",\"Q\"\r\n");
-    const Outcome imp = importNewEntries(vars);
+    const Outcome imp = importNewEntries();
     ASSERT_FALSE(imp.ok());
     EXPECT_TRUE(imp.problem->text.startsWith("Die Datei „2fi.lex“ enthält in Zeile 2 "));
     EXPECT_EQ(imp.records, 0);
@@ -290,7 +272,7 @@ TEST_F(MainConversionsTest, ImportAndLexiconCopiesRefuseADoubleQuoteInAText) {
     for (const char* lex : kLexicons) writeFile(lex, "\"\",\"a\",\"b\",\"Pe\",\"-\",\"Q\"\r\n");
     writeFile("2te.lex", "\"quel!\",\"Quellen\"\r\n\"quel!\",KB \"Kirchenbuch\"\r\n");
     writeFile("2te.txt", "alt");
-    const Outcome copy = copyLexiconsToText(vars);
+    const Outcome copy = copyLexiconsToText();
     ASSERT_FALSE(copy.ok());
     EXPECT_TRUE(copy.problem->text.contains("Die Datei „2te.lex“ enthält in Zeile 2 ")) << copy.problem->text.toStdString();
     EXPECT_EQ(readFile("2te.txt"), "alt");
@@ -308,7 +290,7 @@ TEST_F(MainConversionsTest, AFullDiskIsReportedAndLeavesEveryFileAsItWas) {
     Outcome copy;
     {
         FileSizeLimit limit(4096);
-        copy = copyLexiconsToText(vars);
+        copy = copyLexiconsToText();
     }
     ASSERT_FALSE(copy.ok());
     EXPECT_EQ(copy.status, "");
@@ -326,7 +308,7 @@ TEST_F(MainConversionsTest, AFullDiskIsReportedAndLeavesEveryFileAsItWas) {
     Outcome imp;
     {
         FileSizeLimit limit(4096);
-        imp = importNewEntries(vars);
+        imp = importNewEntries();
     }
     ASSERT_FALSE(imp.ok());
     EXPECT_EQ(imp.records, 1);

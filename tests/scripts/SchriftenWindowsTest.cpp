@@ -26,30 +26,16 @@ TEST_F(SchriftenTest, SelectionWindowLayoutAndCaptions) {
     EXPECT_EQ(w->windowTitle(), "Schriftenauswahl");
     EXPECT_EQ(w->size(), QSize(look::twips(5055), look::twips(2865)));
 
-    auto* heading = w->findChild<QLineEdit*>("Text1");
-    ASSERT_NE(heading, nullptr);
-    EXPECT_EQ(heading->text(), "Schriftspiegel zum Schriftenvergleich");
-    EXPECT_EQ(heading->geometry(), look::twipsRect(120, 120, 4815, 495));
-
-    const struct {
-        int left, top;
-        const char* caption;
-    } buttons[] = {
-        {120, 720, "Gotische, Kursive, Bastarda 13. - 15. Jahrundert"},
-        {120, 1200, "Gotische Kurrentschrift       16.- 18. Jahrhundert  a - q"},
-        {120, 1680, "Gotische Kurrentschrift       16.- 18. Jahrhundert r - z"},
-        {2640, 720, "Gotische Kurrentschrift       16.- 18. Jahrhundert  A - G"},
-        {2640, 1200, "Gotische Kurrentschrift       16.- 18. Jahrhundert  H - Q"},
-        {2640, 1680, "Gotische Kurrentschrift       16.- 18. Jahrhundert  R - Z"},
-        {120, 2160, "Glagolica"},
-    };
-    for (int i = 0; i < 7; ++i) {
-        QPushButton* b = button(w, i + 1);
-        ASSERT_NE(b, nullptr) << i + 1;
-        EXPECT_EQ(b->text(), QString::fromUtf8(buttons[i].caption)) << i + 1;
-        EXPECT_EQ(b->geometry(), look::twipsRect(buttons[i].left, buttons[i].top, 2295, 495))
-            << i + 1;
-    }
+    expectDesign(w, {
+        {"Text1", "Schriftspiegel zum Schriftenvergleich", 120, 120, 4815, 495},
+        {"Command1", "Gotische, Kursive, Bastarda 13. - 15. Jahrundert", 120, 720, 2295, 495},
+        {"Command2", "Gotische Kurrentschrift       16.- 18. Jahrhundert  a - q", 120, 1200, 2295, 495},
+        {"Command3", "Gotische Kurrentschrift       16.- 18. Jahrhundert r - z", 120, 1680, 2295, 495},
+        {"Command4", "Gotische Kurrentschrift       16.- 18. Jahrhundert  A - G", 2640, 720, 2295, 495},
+        {"Command5", "Gotische Kurrentschrift       16.- 18. Jahrhundert  H - Q", 2640, 1200, 2295, 495},
+        {"Command6", "Gotische Kurrentschrift       16.- 18. Jahrhundert  R - Z", 2640, 1680, 2295, 495},
+        {"Command7", "Glagolica", 120, 2160, 2295, 495},
+    });
 }
 
 TEST_F(SchriftenTest, EveryButtonCaptionIsWholeInItsButton) {

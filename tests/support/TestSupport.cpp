@@ -1,8 +1,12 @@
 #include "TestSupport.h"
 
 #include "Cp1252.h"
+#include "Look.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 #include <QApplication>
 
@@ -55,4 +59,37 @@ FileSizeLimit::~FileSizeLimit() {
     getrlimit(RLIMIT_FSIZE, &r);
     r.rlim_cur = static_cast<rlim_t>(before_);
     setrlimit(RLIMIT_FSIZE, &r);
+}
+
+QString writeGatedFilter(const QString& scriptPath, const QString& program, const QString& gate, const QString& after) {
+    QFile f(scriptPath);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QStringLiteral("#!/bin/sh\n"
+                           "while [ ! -e \"%1\" ]; do sleep 0.01; done\n"
+                           "\"%2\" \"$@\" || exit $?\n%3\n")
+                .arg(gate, program, after)
+                .toUtf8());
+    f.close();
+    QFile::setPermissions(scriptPath, QFile::permissions(scriptPath) | QFileDevice::ExeOwner);
+    return scriptPath;
+}
+
+void expectDesign(const QWidget* window, const QList<DesignedControl>& controls, bool visible) {
+    for (const DesignedControl& c : controls) {
+        SCOPED_TRACE(c.name);
+        const auto* w = window->findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->geometry(), look::twipsRect(c.left, c.top, c.width, c.height));
+        if (visible) EXPECT_TRUE(w->isVisible());
+        if (!c.text) continue;
+        const QString text = QString::fromUtf8(c.text);
+        if (auto* e = qobject_cast<const QLineEdit*>(w))
+            EXPECT_EQ(e->text(), text);
+        else if (auto* b = qobject_cast<const QAbstractButton*>(w))
+            EXPECT_EQ(b->text(), text);
+        else if (auto* l = qobject_cast<const QLabel*>(w))
+            EXPECT_EQ(l->text(), text);
+        else
+            ADD_FAILURE() << "a text to compare, but no text box, button or caption";
+    }
 }

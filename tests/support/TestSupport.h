@@ -42,6 +42,26 @@ private:
     bool set_ = false;
 };
 
+// One control of a window design: its name, its caption or text (nullptr:
+// not compared) and its place in twips.
+struct DesignedControl {
+    const char* name;
+    const char* text;
+    int left, top, width, height;
+};
+// Checks each control of `window` against the design: found by name, placed
+// and sized as designed, showing its text (a text box, a caption box or a
+// button), and visible when `visible` says so.
+void expectDesign(const QWidget* window, const QList<DesignedControl>& controls, bool visible = false);
+
+// Writes an executable shell script at `scriptPath` that stands in for a
+// filter: it waits until a file named `gate` appears in its working folder
+// (the test opens the gate when it has seen what it wanted to see while the
+// filter ran), then hands over to `program` with its arguments and runs the
+// shell lines `after`. Returns the script's path.
+QString writeGatedFilter(const QString& scriptPath, const QString& program, const QString& gate,
+                         const QString& after = {});
+
 // Builds Windows-1252 bytes from a UTF-8 literal, so tests can write "Rumänisch".
 QByteArray cp(const char* utf8);
 
