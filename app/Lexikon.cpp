@@ -1,14 +1,14 @@
 #include "Lexikon.h"
 
-#include "FieldFile.h"
-#include "Categories.h"
-#include "LexiconFiles.h"
-#include "ListLine.h"
-#include "Look.h"
-#include "MainConversions.h"
-#include "Messages.h"
-#include "TevoExport.h"
-#include "WrappingButton.h"
+#include "store/FieldFile.h"
+#include "store/Categories.h"
+#include "store/LexiconFiles.h"
+#include "search/ListLine.h"
+#include "common/Look.h"
+#include "maintenance/MainConversions.h"
+#include "common/Messages.h"
+#include "commands/TevoExport.h"
+#include "common/WrappingButton.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Backup.h"
+#include "commands/Backup.h"
 #include "MainVariables.h"
-#include "ResultList.h"
-#include "Search.h"
+#include "search/ResultList.h"
+#include "search/Search.h"
 
 #include <QLabel>
 #include <QStringList>

@@ -2,16 +2,16 @@
 // maintainer's conversion buttons of the main window.
 #include "Lexikon.h"
 
-#include "Backup.h"
-#include "CommandWords.h"
-#include "Konvert.h"
-#include "MainConversions.h"
-#include "Messages.h"
-#include "MoreInfo.h"
-#include "OsternWindow.h"
-#include "SchriftenWindows.h"
-#include "TevoExport.h"
-#include "Windows.h"
+#include "commands/Backup.h"
+#include "commands/CommandWords.h"
+#include "maintenance/Konvert.h"
+#include "maintenance/MainConversions.h"
+#include "common/Messages.h"
+#include "search/MoreInfo.h"
+#include "feasts/OsternWindow.h"
+#include "scripts/SchriftenWindows.h"
+#include "commands/TevoExport.h"
+#include "common/Windows.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -2,13 +2,13 @@
 // the more-information display.
 #include "Lexikon.h"
 
-#include "Categories.h"
-#include "LexiconFiles.h"
-#include "Look.h"
-#include "Messages.h"
-#include "MoreInfo.h"
-#include "NewEntry.h"
-#include "Windows.h"
+#include "store/Categories.h"
+#include "store/LexiconFiles.h"
+#include "common/Look.h"
+#include "common/Messages.h"
+#include "search/MoreInfo.h"
+#include "entries/NewEntry.h"
+#include "common/Windows.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -2,10 +2,10 @@
 // detail display of the selected hit.
 #include "Lexikon.h"
 
-#include "ListLine.h"
-#include "Look.h"
-#include "Messages.h"
-#include "ResultDetail.h"
+#include "search/ListLine.h"
+#include "common/Look.h"
+#include "common/Messages.h"
+#include "search/ResultDetail.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

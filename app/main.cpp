@@ -1,7 +1,7 @@
-#include "CommandLine.h"
-#include "DictionaryFolder.h"
+#include "startup/CommandLine.h"
+#include "startup/DictionaryFolder.h"
 #include "Lexikon.h"
-#include "Messages.h"
+#include "common/Messages.h"
 
 #include <QApplication>
 #include <QDir>

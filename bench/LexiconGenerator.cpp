@@ -1,6 +1,6 @@
 #include "LexiconGenerator.h"
 
-#include "FieldFile.h"
+#include "store/FieldFile.h"
 
 #include <QDir>
 #include <vector>

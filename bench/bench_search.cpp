@@ -13,8 +13,8 @@
 // there too), so that other tools can be timed on the very same bytes.
 #include "LexiconGenerator.h"
 #include "Lexikon.h"
-#include "Messages.h"
-#include "Search.h"
+#include "common/Messages.h"
+#include "search/Search.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "Backup.h"
+#include "commands/Backup.h"
 
-#include "LexiconFiles.h"
+#include "store/LexiconFiles.h"
 
 #include <QDir>
 #include <QFile>

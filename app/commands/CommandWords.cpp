@@ -1,4 +1,4 @@
-#include "CommandWords.h"
+#include "commands/CommandWords.h"
 
 namespace commandwords {
 

@@ -1,10 +1,10 @@
-#include "TevoExport.h"
+#include "commands/TevoExport.h"
 
-#include "Categories.h"
+#include "store/Categories.h"
 
-#include "FieldFile.h"
-#include "LexiconFiles.h"
-#include "Messages.h"
+#include "store/FieldFile.h"
+#include "store/LexiconFiles.h"
+#include "common/Messages.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -208,7 +208,8 @@ void Exporter::start() {
 }
 
 DictionaryResult Exporter::exportOne(const Dictionary& d, const QString& program, int index) {
-    DictionaryResult result{d};
+    DictionaryResult result;
+    result.dictionary = d;
     FieldFile in;
     if (!in.openForReading(d.lexicon)) {
         result.outcome = in.status() == FieldFile::Status::NotFound ? Outcome::LexiconMissing

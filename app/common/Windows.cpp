@@ -1,4 +1,4 @@
-#include "Windows.h"
+#include "common/Windows.h"
 
 #include <QHash>
 #include <QPointer>

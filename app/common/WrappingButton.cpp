@@ -1,4 +1,4 @@
-#include "WrappingButton.h"
+#include "common/WrappingButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

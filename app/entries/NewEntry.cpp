@@ -1,9 +1,9 @@
-#include "NewEntry.h"
+#include "entries/NewEntry.h"
 
-#include "Cp1252.h"
-#include "FieldFile.h"
-#include "FileError.h"
-#include "LexiconFiles.h"
+#include "store/Cp1252.h"
+#include "store/FieldFile.h"
+#include "store/FileError.h"
+#include "store/LexiconFiles.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "Easter.h"
+#include "feasts/Easter.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "OsternWindow.h"
+#include "feasts/OsternWindow.h"
 
-#include "Easter.h"
-#include "Look.h"
-#include "Messages.h"
-#include "Windows.h"
+#include "feasts/Easter.h"
+#include "common/Look.h"
+#include "common/Messages.h"
+#include "common/Windows.h"
 
 #include <QLineEdit>
 #include <QPushButton>

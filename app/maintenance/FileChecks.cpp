@@ -1,6 +1,6 @@
-#include "FileChecks.h"
+#include "maintenance/FileChecks.h"
 
-#include "FieldFile.h"
+#include "store/FieldFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Outcome.h"
+#include "maintenance/Outcome.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "Konvert.h"
+#include "maintenance/Konvert.h"
 
-#include "KonvertConversions.h"
-#include "Look.h"
-#include "Windows.h"
+#include "maintenance/KonvertConversions.h"
+#include "common/Look.h"
+#include "common/Windows.h"
 
 #include <QDir>
 #include <QEvent>

@@ -1,10 +1,10 @@
-#include "KonvertConversions.h"
+#include "maintenance/KonvertConversions.h"
 
-#include "Cp1252.h"
-#include "FieldFile.h"
-#include "FileChecks.h"
-#include "Categories.h"
-#include "LexiconFiles.h"
+#include "store/Cp1252.h"
+#include "store/FieldFile.h"
+#include "maintenance/FileChecks.h"
+#include "store/Categories.h"
+#include "store/LexiconFiles.h"
 
 #include <QHash>
 

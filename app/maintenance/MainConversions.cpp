@@ -1,9 +1,9 @@
-#include "MainConversions.h"
+#include "maintenance/MainConversions.h"
 
-#include "FieldFile.h"
-#include "FileChecks.h"
-#include "LexiconFiles.h"
-#include "Categories.h"
+#include "store/FieldFile.h"
+#include "maintenance/FileChecks.h"
+#include "store/LexiconFiles.h"
+#include "store/Categories.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Outcome.h"
+#include "maintenance/Outcome.h"
 
 // The maintainer's conversions behind the row of buttons in the main window.
 // Each works on fixed file names in the working directory and returns its

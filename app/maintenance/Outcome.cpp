@@ -1,6 +1,6 @@
-#include "Outcome.h"
+#include "maintenance/Outcome.h"
 
-#include "Messages.h"
+#include "common/Messages.h"
 
 namespace maintenance {
 

@@ -1,7 +1,7 @@
-#include "SchriftenWindows.h"
+#include "scripts/SchriftenWindows.h"
 
-#include "Look.h"
-#include "Windows.h"
+#include "common/Look.h"
+#include "common/Windows.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QPixmap>
-#include "WrappingButton.h"
+#include "common/WrappingButton.h"
 
 #include <QPushButton>
 #include <QString>

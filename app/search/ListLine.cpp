@@ -1,7 +1,7 @@
-#include "ListLine.h"
+#include "search/ListLine.h"
 
-#include "Cp1252.h"
-#include "Categories.h"
+#include "store/Cp1252.h"
+#include "store/Categories.h"
 
 #include <QList>
 #include <QVarLengthArray>

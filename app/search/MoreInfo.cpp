@@ -1,10 +1,10 @@
-#include "MoreInfo.h"
+#include "search/MoreInfo.h"
 
-#include "FieldFile.h"
-#include "LexiconFiles.h"
-#include "Look.h"
-#include "Messages.h"
-#include "Windows.h"
+#include "store/FieldFile.h"
+#include "store/LexiconFiles.h"
+#include "common/Look.h"
+#include "common/Messages.h"
+#include "common/Windows.h"
 
 #include <QListWidget>
 

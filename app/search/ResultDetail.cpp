@@ -1,7 +1,7 @@
-#include "ResultDetail.h"
+#include "search/ResultDetail.h"
 
-#include "FieldFile.h"
-#include "LexiconFiles.h"
+#include "store/FieldFile.h"
+#include "store/LexiconFiles.h"
 
 #include <QFileInfo>
 

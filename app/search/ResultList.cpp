@@ -1,4 +1,4 @@
-#include "ResultList.h"
+#include "search/ResultList.h"
 
 #include <QItemSelectionModel>
 #include <QStringListModel>

@@ -1,10 +1,10 @@
-#include "Search.h"
+#include "search/Search.h"
 
-#include "Cp1252.h"
-#include "FieldFile.h"
-#include "Categories.h"
-#include "LexiconFiles.h"
-#include "ListLine.h"
+#include "store/Cp1252.h"
+#include "store/FieldFile.h"
+#include "store/Categories.h"
+#include "store/LexiconFiles.h"
+#include "search/ListLine.h"
 
 #include <QFileInfo>
 
@@ -35,7 +35,7 @@ const char* indicatorFor(const QString& file, const Raw* r, bool moreFile) {
 // Lower-cases `n` bytes of the code page into `out`.
 void lowerInto(const char* in, qsizetype n, std::vector<char>& out) {
     out.resize(size_t(n));
-    for (qsizetype i = 0; i < n; ++i) out[size_t(i)] = char(cp1252::lower((unsigned char)in[i]));
+    for (qsizetype i = 0; i < n; ++i) out[size_t(i)] = char(cp1252::lower(static_cast<unsigned char>(in[i])));
 }
 
 // Every text item goes to the ResultFile in quotes, also one that stood

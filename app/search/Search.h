@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultDetail.h"
+#include "search/ResultDetail.h"
 
 #include <QList>
 #include <QString>

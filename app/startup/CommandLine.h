@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Backup.h"
+#include "commands/Backup.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "DictionaryFolder.h"
+#include "startup/DictionaryFolder.h"
 
-#include "Categories.h"
-#include "LexiconFiles.h"
+#include "store/Categories.h"
+#include "store/LexiconFiles.h"
 
 #include <QDir>
 #include <QLockFile>

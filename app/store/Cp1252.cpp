@@ -1,4 +1,4 @@
-#include "Cp1252.h"
+#include "store/Cp1252.h"
 
 #include <QHash>
 #include <QStringDecoder>

@@ -1,7 +1,7 @@
-#include "FieldFile.h"
+#include "store/FieldFile.h"
 
-#include "Cp1252.h"
-#include "FileError.h"
+#include "store/Cp1252.h"
+#include "store/FileError.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldValue.h"
+#include "store/FieldValue.h"
 
 #include <QByteArray>
 #include <QFileDevice>

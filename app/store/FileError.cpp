@@ -1,4 +1,4 @@
-#include "FileError.h"
+#include "store/FileError.h"
 
 #include <cerrno>
 #include <cstring>

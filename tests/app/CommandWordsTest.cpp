@@ -1,9 +1,9 @@
-#include "CommandWords.h"
-#include "LexiconFiles.h"
+#include "commands/CommandWords.h"
+#include "store/LexiconFiles.h"
 #include "LexikonTestSupport.h"
-#include "MoreInfo.h"
-#include "TevoExport.h"
-#include "Windows.h"
+#include "search/MoreInfo.h"
+#include "commands/TevoExport.h"
+#include "common/Windows.h"
 
 #include <QDir>
 #include <QListWidget>

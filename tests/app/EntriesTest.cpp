@@ -1,9 +1,9 @@
-#include "FieldFile.h"
-#include "LexiconFiles.h"
+#include "store/FieldFile.h"
+#include "store/LexiconFiles.h"
 #include "LexikonTestSupport.h"
-#include "Look.h"
-#include "MoreInfo.h"
-#include "Windows.h"
+#include "common/Look.h"
+#include "search/MoreInfo.h"
+#include "common/Windows.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -34,7 +34,7 @@ TEST_F(EntriesTest, FirstEntryGoesToTheGeneralTermsShown) {
     EXPECT_TRUE(control<QRadioButton>("Option9")->isChecked());
     EXPECT_TRUE(control<QRadioButton>("Option17")->isChecked());
     EXPECT_TRUE(control<QGroupBox>("Frame2")->isHidden());
-    for (QWidget* shown : {(QWidget*)control<QLabel>("Text6"), (QWidget*)control<QPlainTextEdit>("Text7"), (QWidget*)control<QPushButton>("Command1"), (QWidget*)control<QLineEdit>("Text11")})
+    for (QWidget* shown : {static_cast<QWidget*>(control<QLabel>("Text6")), static_cast<QWidget*>(control<QPlainTextEdit>("Text7")), static_cast<QWidget*>(control<QPushButton>("Command1")), static_cast<QWidget*>(control<QLineEdit>("Text11"))})
         EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
     EXPECT_EQ(control<QLineEdit>("Text11")->text(), "zub");
     EXPECT_EQ(w->windowTitle(), "Ahnora  Version 9            Sprachenlexikon-Allgemein");

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Lexikon.h"
-#include "MoreInfo.h"
-#include "Windows.h"
+#include "search/MoreInfo.h"
+#include "common/Windows.h"
 #include "TestSupport.h"
 
 #include <QLineEdit>

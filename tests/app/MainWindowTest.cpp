@@ -1,6 +1,6 @@
-#include "LexiconFiles.h"
+#include "store/LexiconFiles.h"
 #include "LexikonTestSupport.h"
-#include "Look.h"
+#include "common/Look.h"
 
 #include <QGroupBox>
 
@@ -16,12 +16,12 @@ TEST_F(LexikonTest, StartsInSearchMode) {
     EXPECT_TRUE(control<QLineEdit>("Text2")->text().isEmpty());
     EXPECT_TRUE(control<QPlainTextEdit>("Text4")->toPlainText().isEmpty());
     EXPECT_TRUE(control<QLineEdit>("Text11")->text().isEmpty());
-    for (QWidget* hidden : {(QWidget*)control<QLabel>("Text6"), (QWidget*)control<QPlainTextEdit>("Text7"), (QWidget*)control<QGroupBox>("Frame2"), (QWidget*)control<QPushButton>("Command1"),
-                            (QWidget*)control<QPushButton>("Command3"), (QWidget*)control<QPushButton>("Command6"), (QWidget*)control<QPushButton>("Command11"),
-                            (QWidget*)control<QPushButton>("Command12"), (QWidget*)control<QPushButton>("Command13"), (QWidget*)control<QPushButton>("Command14")})
+    for (QWidget* hidden : {static_cast<QWidget*>(control<QLabel>("Text6")), static_cast<QWidget*>(control<QPlainTextEdit>("Text7")), static_cast<QWidget*>(control<QGroupBox>("Frame2")), static_cast<QWidget*>(control<QPushButton>("Command1")),
+                            static_cast<QWidget*>(control<QPushButton>("Command3")), static_cast<QWidget*>(control<QPushButton>("Command6")), static_cast<QWidget*>(control<QPushButton>("Command11")),
+                            static_cast<QWidget*>(control<QPushButton>("Command12")), static_cast<QWidget*>(control<QPushButton>("Command13")), static_cast<QWidget*>(control<QPushButton>("Command14"))})
         EXPECT_TRUE(w->findChild<QWidget*>(hidden->objectName())->isHidden()) << hidden->objectName().toStdString();
-    for (QWidget* shown : {(QWidget*)control<QPushButton>("Command4"), (QWidget*)control<QPushButton>("Command8"), (QWidget*)control<QPushButton>("Command10"),
-                           (QWidget*)control<QLineEdit>("Text2"), (QWidget*)control<QPlainTextEdit>("Text4"), (QWidget*)control<QPushButton>("Command9"), (QWidget*)control<QPushButton>("Command2")})
+    for (QWidget* shown : {static_cast<QWidget*>(control<QPushButton>("Command4")), static_cast<QWidget*>(control<QPushButton>("Command8")), static_cast<QWidget*>(control<QPushButton>("Command10")),
+                           static_cast<QWidget*>(control<QLineEdit>("Text2")), static_cast<QWidget*>(control<QPlainTextEdit>("Text4")), static_cast<QWidget*>(control<QPushButton>("Command9")), static_cast<QWidget*>(control<QPushButton>("Command2"))})
         EXPECT_FALSE(shown->isHidden()) << shown->objectName().toStdString();
     // Controls are where the design puts them (twips / 15 = pixels).
     EXPECT_EQ(control<QPushButton>("Suchen")->geometry(), QRect(8, 56, 157, 35));

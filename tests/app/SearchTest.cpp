@@ -1,6 +1,6 @@
-#include "LexiconFiles.h"
+#include "store/LexiconFiles.h"
 #include "LexikonTestSupport.h"
-#include "ListLine.h"
+#include "search/ListLine.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The main window as a user meets it: clicks and keys on the option groups,
 // the keyboard focus, adding entries when a write fails, and the result list.
 
-#include "LexiconFiles.h"
+#include "store/LexiconFiles.h"
 #include "LexikonTestSupport.h"
-#include "ListLine.h"
-#include "Look.h"
-#include "Search.h"
+#include "search/ListLine.h"
+#include "common/Look.h"
+#include "search/Search.h"
 
 #include <QApplication>
 #include <QDateTime>

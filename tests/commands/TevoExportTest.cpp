@@ -1,4 +1,4 @@
-#include "TevoExport.h"
+#include "commands/TevoExport.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -251,7 +251,9 @@ TEST_F(TevoExportTest, AFailingFilterIsReportedWithItsExitCodeAndMessage) {
     // A folder where 2da.tvx should be written, and 2kr.tvx on a full disk.
     ASSERT_TRUE(QDir().mkdir("2da.tvx"));
     const bool fullDisk = QFile::exists("/dev/full");
-    if (fullDisk) ASSERT_TRUE(QFile::link("/dev/full", path("2kr.tvx")));
+    if (fullDisk) {
+        ASSERT_TRUE(QFile::link("/dev/full", path("2kr.tvx")));
+    }
 
     const tevo::ExportResult result = exportAll();
     const auto& r = result.dictionaries;
@@ -260,7 +262,9 @@ TEST_F(TevoExportTest, AFailingFilterIsReportedWithItsExitCodeAndMessage) {
     EXPECT_EQ(r[0].outcome, tevo::Outcome::FilterFailed);
     EXPECT_EQ(r[0].filterExitCode, 7);
     EXPECT_EQ(r[0].filterMessage, "Ausgabedatei konnte nicht geschrieben werden");
-    if (fullDisk) EXPECT_EQ(r[1].outcome, tevo::Outcome::FilterFailed);
+    if (fullDisk) {
+        EXPECT_EQ(r[1].outcome, tevo::Outcome::FilterFailed);
+    }
     for (int i = 2; i < 6; ++i) EXPECT_TRUE(r[i].exported()) << kLexica[i];
     EXPECT_EQ(readFile("2vo.tvx"), QByteArray("Pate;Taufzeuge;Pe;;abc\r\n"));
 

@@ -7,8 +7,8 @@
 // Every failure names the file and the record (line number and term), so the
 // author of the data can find the entry in the tables in data-src/.
 
-#include "Cp1252.h"
-#include "FieldFile.h"
+#include "store/Cp1252.h"
+#include "store/FieldFile.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -245,15 +245,15 @@ QString dataPath(const QString& name) { return QStringLiteral(SIPPORA_DATA_DIR "
 
 const Data& data() {
     static const Data d = [] {
-        Data d;
+        Data all;
         for (const char* name : {"2sp.lex", "2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"})
-            d.termFiles.append(readLexicon(dataPath(name), name, 6));
-        d.te = readLexicon(dataPath("2te.lex"), "2te.lex", 2);
+            all.termFiles.append(readLexicon(dataPath(name), name, 6));
+        all.te = readLexicon(dataPath("2te.lex"), "2te.lex", 2);
         for (const QString name : {"2sp.lex", "2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex", "2te.lex"}) {
             QFile f(dataPath(name));
-            if (f.open(QIODevice::ReadOnly)) d.bytes.insert(name, f.readAll());
+            if (f.open(QIODevice::ReadOnly)) all.bytes.insert(name, f.readAll());
         }
-        return d;
+        return all;
     }();
     return d;
 }

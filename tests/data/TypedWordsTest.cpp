@@ -4,7 +4,7 @@
 // dictionary. Prints what each word lists, for the record of a review.
 
 #include "../app/LexikonTestSupport.h"
-#include "Cp1252.h"
+#include "store/Cp1252.h"
 
 #include <QDir>
 #include <QFile>

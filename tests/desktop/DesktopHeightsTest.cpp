@@ -2,8 +2,8 @@
 // window manager, which frames the windows with a title bar of its own size.
 
 #include "Lexikon.h"
-#include "Look.h"
-#include "OsternWindow.h"
+#include "common/Look.h"
+#include "feasts/OsternWindow.h"
 #include "TestSupport.h"
 
 #include <QLineEdit>

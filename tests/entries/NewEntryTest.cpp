@@ -1,4 +1,4 @@
-#include "NewEntry.h"
+#include "entries/NewEntry.h"
 
 #include <gtest/gtest.h>
 

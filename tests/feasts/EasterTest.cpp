@@ -1,5 +1,5 @@
 #include "Computus.h"
-#include "Easter.h"
+#include "feasts/Easter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "Computus.h"
-#include "Look.h"
-#include "OsternWindow.h"
+#include "common/Look.h"
+#include "feasts/OsternWindow.h"
 #include "TestSupport.h"
-#include "Windows.h"
+#include "common/Windows.h"
 
 #include <QApplication>
 #include <QLineEdit>

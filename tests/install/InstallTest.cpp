@@ -1,4 +1,4 @@
-#include "DictionaryFolder.h"
+#include "startup/DictionaryFolder.h"
 #include "InstallSupport.h"
 
 #include "../app/LexikonTestSupport.h"
@@ -65,8 +65,9 @@ protected:
 
     void expectStarterCopies(const QString& in, const QStringList& except = {}) {
         for (const QString& name : starterNames())
-            if (!except.contains(name))
+            if (!except.contains(name)) {
                 EXPECT_EQ(fileBytes(in + "/" + name), fileBytes(QString(SIPPORA_DATA_DIR) + "/" + name)) << name.toStdString();
+            }
     }
 
     QString prefix, program, folder;

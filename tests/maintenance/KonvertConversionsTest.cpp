@@ -1,5 +1,5 @@
-#include "Cp1252.h"
-#include "KonvertConversions.h"
+#include "store/Cp1252.h"
+#include "maintenance/KonvertConversions.h"
 #include "TestSupport.h"
 
 #include <QFile>

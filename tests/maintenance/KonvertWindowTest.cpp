@@ -1,7 +1,7 @@
-#include "Konvert.h"
-#include "Look.h"
+#include "maintenance/Konvert.h"
+#include "common/Look.h"
 #include "TestSupport.h"
-#include "Windows.h"
+#include "common/Windows.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "MainConversions.h"
+#include "maintenance/MainConversions.h"
 #include "TestSupport.h"
 
-#include "Cp1252.h"
+#include "store/Cp1252.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "Look.h"
-#include "SchriftenWindows.h"
+#include "common/Look.h"
+#include "scripts/SchriftenWindows.h"
 #include "TestSupport.h"
-#include "Windows.h"
+#include "common/Windows.h"
 
 #include <QApplication>
 #include <QImageReader>

@@ -1,5 +1,5 @@
-#include "Cp1252.h"
-#include "ListLine.h"
+#include "store/Cp1252.h"
+#include "search/ListLine.h"
 
 #include <gtest/gtest.h>
 

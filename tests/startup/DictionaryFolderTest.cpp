@@ -1,4 +1,4 @@
-#include "DictionaryFolder.h"
+#include "startup/DictionaryFolder.h"
 #include "TestSupport.h"
 
 #include <QCoreApplication>

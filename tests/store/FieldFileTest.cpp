@@ -1,5 +1,5 @@
-#include "Cp1252.h"
-#include "FieldFile.h"
+#include "store/Cp1252.h"
+#include "store/FieldFile.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -131,7 +131,7 @@ TEST_F(FieldFileTest, ReadLineKeepsCommasAndQuotes) {
 TEST(Cp1252Test, LowerCaseAndCodePage) {
     const QString upper = QString::fromUtf8("ABCXYZÄÖÜÀÉÞŠŒŽŸ");
     QByteArray bytes = cp1252::encode(upper);
-    for (char& c : bytes) c = char(cp1252::lower((unsigned char)c));
+    for (char& c : bytes) c = char(cp1252::lower(static_cast<unsigned char>(c)));
     EXPECT_EQ(cp1252::decode(bytes), upper.toLower());
     EXPECT_EQ(cp1252::decode("\x80\x9a"), QString::fromUtf8("€š"));
     EXPECT_TRUE(cp1252::canEncode(QString::fromUtf8("Straße €")));

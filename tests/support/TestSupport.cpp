@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "Cp1252.h"
-#include "Look.h"
+#include "store/Cp1252.h"
+#include "common/Look.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -80,7 +80,9 @@ void expectDesign(const QWidget* window, const QList<DesignedControl>& controls,
         const auto* w = window->findChild<QWidget*>(QString::fromLatin1(c.name));
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->geometry(), look::twipsRect(c.left, c.top, c.width, c.height));
-        if (visible) EXPECT_TRUE(w->isVisible());
+        if (visible) {
+            EXPECT_TRUE(w->isVisible());
+        }
         if (!c.text) continue;
         const QString text = QString::fromUtf8(c.text);
         if (auto* e = qobject_cast<const QLineEdit*>(w))
