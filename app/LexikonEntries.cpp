@@ -59,7 +59,7 @@ QString Lexikon::shownCategoryCode() const {
     const QAbstractButton* language = languageGroup_->checkedButton();
     const int option = dictionary == 4 ? (language ? optionNumber(language) : 17) : dictionary;
     const lexicon::Category* c = lexicon::categoryOfOption(option);
-    return c ? c->code : QStringLiteral("Al");
+    return c ? c->code : lexicon::categoryOfOption(9)->code;  // "Allgemein"
 }
 
 void Lexikon::addEntry() {
