@@ -7,14 +7,15 @@
 // The reader rules of the field-file encoding, written down plainly, one byte
 // at a time, as the reference the program's reader is compared with:
 //
-//  1. blanks are skipped; 2. no byte left: end of file;
+//  1. blanks, and byte-order marks (UTF-8, EF BB BF), are skipped;
+//  2. no byte left: end of file;
 //  3. a double quote starts a text that runs to the next double quote (or the
 //     end of the file); after it everything up to and including the next comma
 //     or line end is skipped;
 //  4. otherwise the item runs to the next comma or line end, which is
 //     consumed; blanks at its end are dropped; nothing left means absent;
 //  5. CR LF is one line end; a lone CR, and a lone LF, end an item as well.
-// A UTF-8 byte-order mark at the very start of a file belongs to no item.
+// A byte-order mark at the very start of a file also belongs to no line.
 namespace model {
 
 struct Item {
@@ -36,7 +37,7 @@ inline void consumeSeparator(std::string_view d, std::size_t& p) {
 
 // One item from position p; false at the end of the file.
 inline bool readItem(std::string_view d, std::size_t& p, Item& item) {
-    while (p < d.size() && d[p] == ' ') ++p;
+    while (p < d.size() && (d[p] == ' ' || d.substr(p, 3) == "\xEF\xBB\xBF")) p += d[p] == ' ' ? 1 : 3;
     if (p >= d.size()) return false;
     if (d[p] == '"') {
         std::size_t close = p + 1;

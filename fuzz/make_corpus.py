@@ -5,6 +5,7 @@ Seeds are small inputs of the shape each harness expects (see the comment at
 the top of each harness): real-looking dictionary records, the reader's edge
 cases and hostile bytes. Run it again after changing a harness's input layout.
 """
+import base64
 import os
 import shutil
 
@@ -36,6 +37,8 @@ TE = (b'"greg","Der gregorianische Kalender"\r\n'
       b'"quel!","sipp  Redaktion von sippora"\r\n'
       b'"quel!","ab    Abschrift eines Kirchenbuchs"\r\n'
       b'"taufe!","Die Taufe wurde meist am Tag nach der Geburt gespendet."\r\n')
+
+BOM = b"\xef\xbb\xbf"
 
 # Bytes a file should not hold but may: control bytes, the bytes 0x80-0x9F
 # (five of them have no character in the code page), NUL, Ctrl-Z, a UTF-8 BOM.
@@ -71,6 +74,8 @@ def fieldfile_reader():
     write(h, "five-then-six", bytes([5, 0x21]) + rec("1", "2", "3", "4", "5") + rec("a", "b", "c", "d", "e", "f"))
     for i, data in enumerate(HOSTILE):
         write(h, "hostile-%d" % i, bytes([i % 8, 0x50 + i]) + data)
+    # Two files joined, the second with a byte-order mark, and a mark before an item with a quote.
+    write(h, "bom-where-items-begin", bytes([1, 0]) + BOM + BOM + b'"Anna","Vorname"\r\n' + BOM + b'x"y,"z"\r\n')
 
 
 def fieldfile_writer():
@@ -109,6 +114,8 @@ def search_detail():
     seed("cut-short-and-missing", False, False, "2kr.lex", "a", REAL + b'"","Auszehrung","Schwindsucht"', missing=True)
     seed("one-letter", False, False, "2da.lex", "t", REAL + LATIN + PERSONS)
     seed("hostile-file", True, False, "2sp.lex", "a", HOSTILE[0] + HOSTILE[2] + HOSTILE[5])
+    seed("joined-file-with-bom", False, False, "2sp.lex", "a",
+         BOM + b'a"b",Anna,x,Al,-,sipp\r\n' + REAL + BOM + rec("", "Anna", "zweite Datei", "Al", "-", "sipp"))
     seed("unquoted-items", False, False, "2sp.lex", "an", b'mehr,Anna,ein "Name",Vo,x,sipp\r\n,,,,,\r\n')
 
 
@@ -146,6 +153,12 @@ def command_words():
     seed("drives-refused", "e/media/anna/STICK\nß/x\nF", enc=0)
     seed("greg-key", "greg", TE, key_flag=True)
     seed("quote-in-unquoted-text", "greg!", b'"greg!",ab"c\r\ngreg!,"x\r\n' + HOSTILE[3])
+    seed("bom-before-text", "greg", BOM + b'greg,' + BOM + b'x"y\r\n' + TE, key_flag=True)
+    # Found by fuzzing: a mark before a text line with a quote, first in mehrinfo.txt.
+    write(h, "found-bom-first-line", base64.b64decode(
+        "gQRncmVnImdyZWciLO+7vyINCiJncmVnIiwiUGFwCQAAAHJlZw0KInQEZ3JlJWciZ3JlZyJsIkRkciBncmVnb3JpYW5pc2NoZSBLYWxlbmRl"
+        "ciINKiJncmVnl3MiDQoidGF1IiwiUGFgCQAAAHJlZw0KIit0YXVmZSEiLAEHfYEEZ3JlZyJncmVnIiwiRGVyIGdyZWdvcmlhbmVnISBvcmRw"
+        "cG9yYSINCiAgIHBlaWMKImeM/2ciLCJQaGgiRGluBQUFBQUFBQUFBQUFBQUFBWJvcmlhZ3JlZyIsIkRlciBncnJlZyEiLGFiImVkLCBxdW90ZQ=="))
     seed("lower-changes-length", "\u0130stanbul!", TE, enc=0)
 
 
