@@ -21,13 +21,19 @@ QString collect(const QString& key) {
     if (!out.openForWriting(lexicon::kMoreInfoTemp))
         return QStringLiteral("Die Datei mehrinfo.txt kann im Lexikonordner nicht angelegt werden.");
     QString problem;
-    FieldValues rec;
+    FieldFile::RawItem rec[lexicon::kMoreInfoFields];
     while (!texts.atEnd()) {
-        if (!texts.readItems(lexicon::kMoreInfoFields, rec)) {
+        if (!texts.readRawItems(lexicon::kMoreInfoFields, rec)) {
             problem = QStringLiteral("Die Datei 2te.lex endet mitten in einem Eintrag; die Texte davor werden angezeigt.");
             break;
         }
-        if (textOf(rec[0]) == key) out.writeRecord({rec[1]});
+        if (textOf(FieldFile::decodeItem(rec[0])) != key) continue;
+        // The line goes on in quotes, unless it holds a double quote itself
+        // (possible only unquoted in a hand-edited file): quoted, it would end
+        // at that quote when the window reads it back.
+        FieldFile::RawItem line = rec[1];
+        if (!line.absent() && !line.bytes().contains('"')) line.quoted = true;
+        out.writeRawRecord(&line, 1);
     }
     if (!out.close()) return QStringLiteral("Die Datei mehrinfo.txt kann nicht geschrieben werden.");
     return problem;

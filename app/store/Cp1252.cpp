@@ -88,7 +88,10 @@ bool canEncode(QStringView text) { return unencodable(text).isEmpty(); }
 QString unencodable(QStringView text) {
     QString missing;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        QStringView ch = text.mid(i, text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1);
+        // A character beyond the 16-bit range is a pair of surrogates; a lone
+        // surrogate is a character of its own, never taken with the next one.
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        QStringView ch = text.mid(i, pair ? 2 : 1);
         const ushort u = ch.front().unicode();
         bool ok;
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))

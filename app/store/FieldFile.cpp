@@ -181,8 +181,22 @@ inline qsizetype findQuote(const char* d, qsizetype from, qsizetype n) {
     return q;
 }
 
+inline bool isByteOrderMark(const char* d, qsizetype n, qsizetype p) {
+    return n - p >= 3 && d[p] == '\xEF' && d[p + 1] == '\xBB' && d[p + 2] == '\xBF';
+}
+
 inline qsizetype scanItem(const char* d, qsizetype n, qsizetype p, FieldFile::RawItem& item) {
-    while (p < n && d[p] == ' ') ++p;
+    // Blanks, and a byte-order mark where an item begins (files joined one
+    // after the other), belong to no item: an item that began with the mark
+    // would lose it when a file written with that item first is read again.
+    for (;;) {
+        if (p < n && d[p] == ' ')
+            ++p;
+        else if (isByteOrderMark(d, n, p))
+            p += 3;
+        else
+            break;
+    }
     if (p >= n) return -1;
     qsizetype q;
     if (d[p] == '"') {
