@@ -86,7 +86,7 @@ void HeadingsBox::setColumnPitch(qreal left, qreal pitch) {
 void HeadingsBox::paintEvent(QPaintEvent* event) {
     // The headings are one text whose five parts stand apart by runs of blanks;
     // each is drawn above the first character of its column of the list.
-    static const int columns[] = {0, 30, 61, 69, 82};
+    const auto& columns = listline::kColumnStarts;
     const QStringList parts = text().split(QRegularExpression(QStringLiteral(" {2,}")), Qt::SkipEmptyParts);
     if (pitch_ <= 0 || parts.size() != 5) {
         QLabel::paintEvent(event);
@@ -285,7 +285,7 @@ void Lexikon::groupOptions() {
         connect(g, &QButtonGroup::buttonToggled, this, [this] { updateFocusPolicies(); });
         return g;
     };
-    matchGroup_ = group({Option1, Option2});
+    group({Option1, Option2});
     dictionaryGroup_ = group({Option3, Option4, Option5, Option6, Option7, Option8, Option9});
     // The languages in the order they stand in their two columns.
     languageGroup_ = group({Option10, Option11, Option12, Option15, Option14, Option13, Option16, Option18, Option17});

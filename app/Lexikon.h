@@ -18,10 +18,10 @@ class QRadioButton;
 namespace tevo { class Exporter; struct ExportResult; }
 namespace maintenance { struct Outcome; }
 
-// A picture box: shows a picture and reports a click.
 // The number of an option button from its design name: 9 for "Option9".
 int optionNumber(const QObject* option);
 
+// A picture box: shows a picture and reports a click.
 class PictureBox : public QLabel {
     Q_OBJECT
 public:
@@ -172,11 +172,9 @@ private:
     // and an option group is entered by Tab at its selected option only.
     void updateFocusPolicies();
     bool moveWithinGroup(QRadioButton* from, int key);
-    void leaveAddMode();
     bool isReachable(const QWidget* w) const;
     QString shownCategoryCode() const;
 
-    QButtonGroup* matchGroup_ = nullptr;       // Option1, Option2
     QButtonGroup* dictionaryGroup_ = nullptr;  // Option3 .. Option9
     QButtonGroup* languageGroup_ = nullptr;    // Option10 .. Option18
     bool movingByKeyboard_ = false;

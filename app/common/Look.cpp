@@ -15,8 +15,6 @@ namespace {
 // no window manager): 450 twips, as on a classic desktop at 96 dpi.
 constexpr int kDefaultDecorationTwips = 450;
 
-int storedOuterHeight(const QWidget* window) { return window->property("outerHeightTwips").toInt(); }
-
 int decorationOf(const QWidget* window) {
     return window->isVisible() ? window->frameGeometry().height() - window->geometry().height() : 0;
 }
@@ -26,7 +24,7 @@ void applyOuterHeight(QWidget* window) {
     // The frame is known only once a window manager has framed the shown window.
     window->setProperty("decorationUsed", decoration > 0 ? decoration : 0);
     if (decoration <= 0) decoration = twips(kDefaultDecorationTwips);
-    window->resize(window->width(), std::max(1, twips(storedOuterHeight(window)) - decoration));
+    window->resize(window->width(), std::max(1, twips(outerHeight(window)) - decoration));
 }
 
 // Re-applies a window's designed outer height when its real frame becomes

@@ -162,6 +162,10 @@ std::optional<Problem> refuseQuotesInItems(FieldFile& in, int fields, int unwrit
     return quotesInData(in.fileName(), lines.first, lines.count);
 }
 
+std::optional<Problem> refuseQuotes(FieldFile& in, int fields, int unwrittenField) {
+    return fields == 0 ? refuseQuotesInLines(in) : refuseQuotesInItems(in, fields, unwrittenField);
+}
+
 Problem quotesInData(const QString& input, const QList<qsizetype>& lines, qsizetype count) {
     QString where;
     if (count == 1)

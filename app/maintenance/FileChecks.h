@@ -38,6 +38,8 @@ std::optional<Problem> refuseQuotesInLines(FieldFile& in);
 // by the converter and so not looked at. A record cut short at the end is not
 // written and not looked at either.
 std::optional<Problem> refuseQuotesInItems(FieldFile& in, int fields, int unwrittenField = -1);
+// By lines when `fields` is 0, otherwise by records of `fields` items.
+std::optional<Problem> refuseQuotes(FieldFile& in, int fields, int unwrittenField = -1);
 Problem quotesInData(const QString& input, const QList<qsizetype>& lines, qsizetype count);
 
 // Closes a written file; a problem when not every byte reached the disk (the

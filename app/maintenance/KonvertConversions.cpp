@@ -29,7 +29,7 @@ std::optional<Problem> openDerived(FieldFile& in, const QString& input, FieldFil
     output = derivedName(input, suffix);
     if (output.isEmpty()) return nameTooShort(input);
     if (auto p = refuseSame(input, output)) return p;
-    if (auto p = fields == 0 ? refuseQuotesInLines(in) : refuseQuotesInItems(in, fields)) return p;
+    if (auto p = refuseQuotes(in, fields)) return p;
     return openOutput(out, output);
 }
 

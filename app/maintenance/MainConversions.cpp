@@ -37,9 +37,7 @@ std::optional<Problem> openPair(FieldFile& in, const QString& input, FieldFile& 
                                 Written written) {
     if (auto p = openInput(in, input)) return p;
     if (auto p = refuseSame(input, output)) return p;
-    if (auto p = written.fields == 0 ? refuseQuotesInLines(in)
-                                     : refuseQuotesInItems(in, written.fields, written.unwrittenField))
-        return p;
+    if (auto p = refuseQuotes(in, written.fields, written.unwrittenField)) return p;
     return openOutput(out, output);
 }
 

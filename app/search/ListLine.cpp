@@ -10,31 +10,6 @@
 
 namespace listline {
 
-namespace {
-
-// Line breaks inside a field would break the list's columns; each shows as a blank.
-QString oneLine(QString s) {
-    for (QChar& c : s)
-        if (c == u'\r' || c == u'\n') c = u' ';
-    return s;
-}
-
-QString padded(const QString& s, int width) {
-    return s.size() >= width ? s : s + QString(width - s.size(), u' ');
-}
-
-}  // namespace
-
-QString termColumn(const QString& term) {
-    const QString t = oneLine(term);
-    return padded(t.size() > 25 ? t.left(24) : t, 30);
-}
-
-QString explanationColumn(const QString& explanation) {
-    const QString e = oneLine(explanation);
-    return padded(e.size() > 31 ? e.left(28) : e, 31);
-}
-
 QString build(const QString& term, const QString& explanation, const QString& indicator,
               const QString& categoryCode, const QString& source) {
     return buildFromBytes(cp1252::encode(term), cp1252::encode(explanation), cp1252::encode(indicator),
@@ -72,15 +47,16 @@ QString buildFromBytes(QByteArrayView term, QByteArrayView explanation, QByteArr
     // A code that is not in the table is shown unchanged; one longer than its
     // column is cut to the column so that the source still stands in its place.
     const QByteArray label = labelBytes(categoryCode);
-    const QByteArrayView labelShown = QByteArrayView(label).first(std::min<qsizetype>(label.size(), 13));
+    const QByteArrayView labelShown = QByteArrayView(label).first(std::min<qsizetype>(label.size(), kColumnStarts[4] - kColumnStarts[3]));
     // Every column is at most as wide as its room, but the indicator may be wider.
     QVarLengthArray<char, 128> line(kLineLength + std::max<qsizetype>(indicator.size(), 8));
     char* out = line.data();
-    out = putColumn(out, term.size() > 25 ? term.first(24) : term, 30);
-    out = putColumn(out, explanation.size() > 31 ? explanation.first(28) : explanation, 31);
-    out = putColumn(out, indicator, 8);
-    out = putColumn(out, labelShown, 13);
-    out = putColumn(out, source.first(std::min<qsizetype>(source.size(), 4)), 0);
+    out = putColumn(out, term.size() > 25 ? term.first(24) : term, kColumnStarts[1]);
+    out = putColumn(out, explanation.size() > 31 ? explanation.first(28) : explanation,
+                    kColumnStarts[2] - kColumnStarts[1]);
+    out = putColumn(out, indicator, kColumnStarts[3] - kColumnStarts[2]);
+    out = putColumn(out, labelShown, kColumnStarts[4] - kColumnStarts[3]);
+    out = putColumn(out, source.first(std::min<qsizetype>(source.size(), kLineLength - kColumnStarts[4])), 0);
     return cp1252::decode(QByteArrayView(line.data(), out - line.data()));
 }
 

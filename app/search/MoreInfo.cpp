@@ -28,11 +28,7 @@ QString collect(const QString& key) {
             break;
         }
         if (textOf(FieldFile::decodeItem(rec[0])) != key) continue;
-        // The line goes on in quotes, unless it holds a double quote itself
-        // (possible only unquoted in a hand-edited file): quoted, it would end
-        // at that quote when the window reads it back.
-        FieldFile::RawItem line = rec[1];
-        if (!line.absent() && !line.bytes().contains('"')) line.quoted = true;
+        const FieldFile::RawItem line = rec[1].quotedIfSafe();
         out.writeRawRecord(&line, 1);
     }
     if (!out.close()) return QStringLiteral("Die Datei mehrinfo.txt kann nicht geschrieben werden.");

@@ -18,23 +18,13 @@ QString ResultList::text(int row) const {
     return row >= 0 && row < count() ? model_->index(row).data().toString() : QString();
 }
 
-void ResultList::clear() { setLines({}); }
-
 void ResultList::setLines(const QStringList& lines) { model_->setStringList(lines); }
 
-void ResultList::addItems(const QStringList& lines) {
-    if (count() == 0) {
-        setLines(lines);
-        return;
-    }
+void ResultList::addItem(const QString& line) {
     const int at = count();
-    model_->insertRows(at, int(lines.size()));
-    for (int i = 0; i < lines.size(); ++i) model_->setData(model_->index(at + i), lines[i]);
+    model_->insertRows(at, 1);
+    model_->setData(model_->index(at), line);
 }
-
-void ResultList::addItem(const QString& line) { addItems({line}); }
-
-int ResultList::currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
 
 void ResultList::setCurrentRow(int row) {
     setCurrentIndex(row >= 0 && row < count() ? model_->index(row) : QModelIndex());

@@ -15,12 +15,9 @@ public:
 
     int count() const;
     QString text(int row) const;  // the line of that row, or "" beyond the list
-    void clear();
     // Replaces all lines by `lines` at once.
     void setLines(const QStringList& lines);
-    void addItems(const QStringList& lines);
-    void addItem(const QString& line);
-    int currentRow() const;
+    void addItem(const QString& line);  // one more line at the end
     void setCurrentRow(int row);
 
 signals:

@@ -38,16 +38,6 @@ void lowerInto(const char* in, qsizetype n, std::vector<char>& out) {
     for (qsizetype i = 0; i < n; ++i) out[size_t(i)] = char(cp1252::lower(static_cast<unsigned char>(in[i])));
 }
 
-// Every text item goes to the ResultFile in quotes, also one that stood
-// unquoted in a hand-edited lexicon file; only an item that holds a double
-// quote itself (possible only unquoted) keeps its form, since quoting it would
-// end it early when the list is read back.
-Raw quotedForResult(const Raw& r) {
-    if (r.absent() || r.quoted) return r;
-    if (std::memchr(r.data, '"', size_t(r.size))) return r;
-    return Raw{r.data, r.size, true};
-}
-
 // The first characters of the item, lower-cased, are the key (which is lower case).
 bool beginsWith(const Raw& item, const QByteArray& key) {
     if (item.size < key.size()) return false;
@@ -117,9 +107,9 @@ Outcome run(const QString& text, MatchMode mode, const QStringList& files, const
             if (hit) {
                 const char* ind = indicatorFor(file, r, moreFile);
                 const Raw seven[lexicon::kResultFields] = {
-                    quotedForResult(r[0]), quotedForResult(r[1]), quotedForResult(r[2]),
-                    quotedForResult(r[3]), quotedForResult(r[4]), Raw{ind, qsizetype(std::strlen(ind)), true},
-                    quotedForResult(r[5])};
+                    r[0].quotedIfSafe(), r[1].quotedIfSafe(), r[2].quotedIfSafe(),
+                    r[3].quotedIfSafe(), r[4].quotedIfSafe(), Raw{ind, qsizetype(std::strlen(ind)), true},
+                    r[5].quotedIfSafe()};
                 out.index.starts.append(result.bytesWritten());
                 result.writeRawRecord(seven, lexicon::kResultFields);
                 // The list line of the record just written, from the same bytes.

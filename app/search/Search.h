@@ -32,8 +32,7 @@ struct FileProblem {
 struct Outcome {
     int hitCount = 0;
     QStringList lines;              // the result list, one line per ResultFile record
-    QList<FileProblem> problems;    // lexicon files not read to their end, and the ResultFile
-                                    // when it could not be read back
+    QList<FileProblem> problems;    // lexicon files not read to their end
     // Why the hits could not be written to the ResultFile; then nothing is listed.
     QString resultFileProblem;
     detail::ResultIndex index;      // where each record of the ResultFile starts

@@ -137,6 +137,15 @@ bool FieldFile::openWrite(const QString& name, bool replace) {
         return false;
     }
     appendStart_ = replace ? 0 : file_->size();
+    // A record always starts on a line of its own, also after a last line
+    // without a line end (a file edited by hand): the first write brings one.
+    lineEndOwed_ = false;
+    if (appendStart_ > 0) {
+        QFile last(name);
+        char c = 0;
+        lineEndOwed_ = last.open(QIODevice::ReadOnly) && last.seek(appendStart_ - 1) && last.getChar(&c) &&
+                       c != '\n' && c != '\r';
+    }
     mode_ = Mode::Writing;
     return true;
 }
@@ -148,10 +157,6 @@ bool FieldFile::openWrite(const QString& name, bool replace) {
 // LF ends an item as well.
 namespace {
 
-// One item from position `p` of `d[0..n)`, by the reader rules; returns the
-// position after its separator, or -1 when no byte is left where it begins.
-// Kept in one place for the record loop below, which the searches run for
-// every record of every dictionary.
 // The position of the next double quote from `from` on, or `n`. Items are
 // mostly short, so sixteen bytes (eight without SSE2) are tested at a time in
 // a register instead of calling memchr for each.
@@ -185,6 +190,8 @@ inline bool isByteOrderMark(const char* d, qsizetype n, qsizetype p) {
     return n - p >= 3 && d[p] == '\xEF' && d[p + 1] == '\xBB' && d[p + 2] == '\xBF';
 }
 
+// One item from position `p` of `d[0..n)`, by the reader rules; returns the
+// position after its separator, or -1 when no byte is left where it begins.
 inline qsizetype scanItem(const char* d, qsizetype n, qsizetype p, FieldFile::RawItem& item) {
     // Blanks, and a byte-order mark where an item begins (files joined one
     // after the other), belong to no item: an item that began with the mark
@@ -330,7 +337,15 @@ QByteArray FieldFile::encodeRecord(const FieldValues& values) {
     return out;
 }
 
+void FieldFile::payLineEnd() {
+    if (!lineEndOwed_) return;
+    lineEndOwed_ = false;
+    pending_ += "\r\n";
+    written_ += 2;
+}
+
 void FieldFile::appendWriteBuffer(const QByteArray& bytes) {
+    payLineEnd();
     pending_ += bytes;
     if (pending_.size() >= kFlushThreshold) flush();
 }
@@ -351,6 +366,7 @@ bool FieldFile::writeRawRecord(const RawItem* items, int n) {
         status_ = Status::NotOpen;
         return false;
     }
+    payLineEnd();
     // The record's size first, then its bytes in place: one growth of the buffer.
     qsizetype size = n + 1;  // the commas and CR LF
     for (int i = 0; i < n; ++i) size += items[i].size + (items[i].quoted ? 2 : 0);

@@ -30,6 +30,12 @@ public:
         bool quoted = false;
         bool absent() const { return !quoted && size == 0; }
         QByteArrayView bytes() const { return QByteArrayView(data, size); }
+        // The item as it is written on: a text in quotes, also one that stood
+        // unquoted in a hand-edited file, unless it holds a double quote itself
+        // (possible only unquoted), which quoting would cut short when read back.
+        RawItem quotedIfSafe() const {
+            return absent() || quoted || bytes().contains('"') ? *this : RawItem{data, size, true};
+        }
     };
 
     enum class Status {
@@ -48,7 +54,9 @@ public:
     // Opens `length` bytes of the file from byte `from` on for reading, as if
     // they were the whole file (one record whose place is known).
     bool openForReadingRange(const QString& name, qint64 from, qint64 length);
-    bool openForAppend(const QString& name);   // a missing file is created empty
+    // A missing file is created empty. The first record appended starts on a
+    // line of its own, also after a last line without a line end.
+    bool openForAppend(const QString& name);
     // Created, or replaced when present: the new content takes the old one's
     // place when close() succeeds; until then, and after a failure, the old
     // file stays as it was.
@@ -109,6 +117,7 @@ private:
     bool openRead(const QString& name, qint64 from, qint64 length);
     void cutBack();
     void appendWriteBuffer(const QByteArray& bytes);
+    void payLineEnd();
 
     Mode mode_ = Mode::Closed;
     QString name_;
@@ -119,6 +128,7 @@ private:
     bool replacing_ = false;
     qint64 appendStart_ = 0;
     bool restored_ = true;
+    bool lineEndOwed_ = false;
     QByteArray pending_;
     Status status_ = Status::Ok;
     int osError_ = 0;

@@ -51,7 +51,7 @@ protected:
 
 TEST_F(WindowUseTest, EachOptionGroupKeepsExactlyOneSelection) {
     writeFile("2sp.lex", rec("", "Anna", "x", "Al", "-", "sipp") + rec("", "Marianna", "x", "Al", "-", "sipp"));
-    for (const char* empty : {"2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+    emptyOtherLexica();
 
     click(control<QRadioButton>("Option2"));
     click(control<QRadioButton>("Option2"));  // clicking the selected option leaves it selected
@@ -213,7 +213,7 @@ TEST_F(WindowUseTest, ANewRecordStartsOnALineOfItsOwn) {
     const QByteArray line = entryLine("Patin", "Taufzeugin", "Pe", "");
     EXPECT_EQ(readFile("2pe.lex"), old + "\r\n" + line);
     EXPECT_EQ(readFile(lexicon::kAdditionsLog), "\"alt\"\r\n" + line);
-    for (const char* empty : {"2sp.lex", "2la.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+    emptyOtherLexica();
     search("pat");
     EXPECT_EQ(terms(), (QStringList{"Pate", "Patin"}));
     EXPECT_TRUE(messages_.isEmpty());
@@ -247,7 +247,7 @@ TEST_F(WindowUseTest, AResultFileThatCannotBeWrittenIsReported) {
     QByteArray many;
     for (int i = 0; i < 200; ++i) many += rec("", qPrintable(QString("Pate%1").arg(i)), "Taufzeuge", "Al", "-", "sipp");
     writeFile("2sp.lex", many);
-    for (const char* empty : {"2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+    emptyOtherLexica();
 
     ASSERT_TRUE(QDir().mkdir(lexicon::kResultFile));  // a folder in its way
     search("pate");
@@ -274,7 +274,7 @@ TEST_F(WindowUseTest, TheResultFileQuotesEveryTextItem) {
     // Hand-edited: unquoted items with blanks around them, and an unquoted
     // item holding a double quote, which can only stay unquoted.
     writeFile("2sp.lex", "  , Pate ,Taufzeuge,Al, -,sipp\r\n,Patr\"on,Schutzherr,Al,-,sipp\r\n");
-    for (const char* empty : {"2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+    emptyOtherLexica();
     search("pat");
     EXPECT_EQ(readFile(lexicon::kResultFile),
               ",\"Pate\",\"Taufzeuge\",\"Al\",\"-\",\"nein\",\"sipp\"\r\n"
@@ -290,7 +290,7 @@ TEST_F(WindowUseTest, TheListShowsWholeLinesUnderTheirHeadings) {
         records += rec("", qPrintable("E" + QString(23, 'x') + QString::number(i % 10)), qPrintable(QString(31, 'e')),
                        "Se", "-", "abcd");
     writeFile("2sp.lex", records);
-    for (const char* empty : {"2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+    emptyOtherLexica();
     search("e");
     ASSERT_EQ(control<ResultList>("List1")->count(), 30);
     const QString line = lines()[0];
@@ -308,7 +308,7 @@ TEST_F(WindowUseTest, TheListShowsWholeLinesUnderTheirHeadings) {
 TEST_F(WindowUseTest, DetailsComeFromTheResultFileAsItStandsNow) {
     writeFile("2sp.lex", rec("", "Pate", "x", "Al", "eins", "sipp") + rec("", "Paten", "x", "Al", "zwei", "sipp") +
                              rec("", "Patin", "x", "Al", "drei", "sipp"));
-    for (const char* empty : {"2la.lex", "2pe.lex", "2kr.lex", "2da.lex", "2vo.lex"}) writeFile(empty, {});
+    emptyOtherLexica();
     search("pat");
     select(2);
     EXPECT_EQ(control<QPlainTextEdit>("Text9")->toPlainText(), "drei");
@@ -344,7 +344,7 @@ TEST_F(WindowUseTest, HostileFilesAreNamedAndTheRestIsSearched) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("2kr.lex")).constData(), 0600), 0);
     writeFile("2vo.lex", rec("", "Paul", "x", "Vo", "-", "sipp") +
                              rec("", qPrintable(QString(2 << 20, 'p')), "x", "Vo", "-", "sipp"));
-    for (const char* empty : {"2la.lex", "2pe.lex", "2da.lex"}) writeFile(empty, {});
+    emptyOtherLexica();
     search("pa");
     EXPECT_EQ(terms(), (QStringList{"Pate", "Paul"}));
     EXPECT_TRUE(readFile(lexicon::kResultFile).startsWith("\"\",\"Pate\""));  // nothing of the mark in the key
